@@ -21,6 +21,7 @@ SerialLink::~SerialLink() { m_backend.setListener({}, {}); }
 void SerialLink::Open() {
     m_notifyFree = true;
     m_broken = false;
+    m_suspended = false;
     auto device = m_resolver ? m_resolver(CurrentPort) : std::nullopt;
     if (!device || !m_backend.open(*device)) {
         m_portOpen = false;
@@ -39,12 +40,13 @@ void SerialLink::StartWatcher() {
 }
 
 void SerialLink::Write() {
-    if (!m_portOpen || m_broken || TxBytes.empty()) return;
+    if (!PortOpen() || m_broken || TxBytes.empty()) return;
     if (!m_backend.write(TxBytes.data(), TxBytes.size())) breakLink();
 }
 
 void SerialLink::Close() {
     if (!m_portOpen) return;
+    m_suspended = false;
     ++m_generation;
     if (m_broken) {
         // The port is already released; nothing else to touch.

@@ -35,12 +35,20 @@ public:
     // The frame to write next.
     std::vector<std::uint8_t> TxBytes;
 
-    bool PortOpen() const { return m_portOpen; }
+    // False while the port is closed or while it is suspended (see setSuspended).
+    bool PortOpen() const { return m_portOpen && !m_suspended; }
     // True between a read or write failure and the next Close.
     bool broken() const { return m_broken; }
     bool watcherRunning() const { return m_watcherRunning; }
     // Set while no batch notification is outstanding.
     bool notifyFree() const { return m_notifyFree; }
+
+    // While suspended the port stays open and keeps receiving, but PortOpen
+    // reads false and Write does nothing, so code that refreshes editors from
+    // a block queues nothing. Open and Close end a suspension; lifting it
+    // after a Close leaves PortOpen false.
+    void setSuspended(bool on) { m_suspended = on; }
+    bool suspended() const { return m_suspended; }
 
     void Open();
     void StartWatcher();
@@ -72,6 +80,7 @@ private:
     std::string m_devicePath;
     bool m_portOpen = false;
     bool m_broken = false;
+    bool m_suspended = false;
     bool m_watcherRunning = false;
     bool m_notifyFree = true;
     std::uint64_t m_generation = 0;  // bumped by Close; stale notifications compare it
