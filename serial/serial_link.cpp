@@ -123,11 +123,12 @@ void SerialLink::onFailure() {
 }
 
 void SerialLink::breakLink() {
+    // Marked first: releasing a failed port may report yet another failure.
+    m_broken = true;
     m_watcherRunning = false;
     m_gather->stop();
     m_notifyFree = true;
     m_backend.close();
-    m_broken = true;
 }
 
 }  // namespace ampdesk

@@ -11,7 +11,7 @@ QtSerialBackend::QtSerialBackend() {
                          // A vanished device or a failed transfer ends the link.
                          if (error == QSerialPort::ResourceError ||
                              error == QSerialPort::ReadError || error == QSerialPort::WriteError) {
-                             if (m_onFailure && m_port.isOpen()) m_onFailure();
+                             if (m_onFailure && m_port.isOpen() && !m_closing) m_onFailure();
                          }
                      });
 }
@@ -39,9 +39,11 @@ bool QtSerialBackend::open(const std::string& devicePath) {
 }
 
 void QtSerialBackend::close() {
-    if (!m_port.isOpen()) return;
+    if (!m_port.isOpen() || m_closing) return;
+    m_closing = true;
     m_port.clear();
     m_port.close();
+    m_closing = false;
 }
 
 std::optional<std::size_t> QtSerialBackend::bytesWaiting() {

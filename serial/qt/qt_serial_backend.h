@@ -24,6 +24,7 @@ public:
 
 private:
     QSerialPort m_port;
+    bool m_closing = false;
     std::function<void()> m_onReadable;
     std::function<void()> m_onFailure;
 };
