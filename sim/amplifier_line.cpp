@@ -168,15 +168,6 @@ void AmplifierLine::sendRaw(std::vector<std::uint8_t> bytes, int delayMs) {
     schedulePump();
 }
 
-void AmplifierLine::reset() {
-    if (!m_queue.empty())
-        note("-- host gone, " + std::to_string(m_queue.size()) + " piece(s) dropped");
-    m_queue.clear();
-    m_scanner.dropPartial();
-    m_lineFreeAt = now();
-    m_timer->stop();
-}
-
 void AmplifierLine::pump() {
     const auto t = now();
     while (!m_queue.empty()) {

@@ -71,8 +71,6 @@ public:
     void receive(std::span<const std::uint8_t> bytes);
     // Puts raw bytes on the line, behind anything already queued.
     void sendRaw(std::vector<std::uint8_t> bytes, int delayMs = 0);
-    // The host went away: forget what is queued and any half-heard frame.
-    void reset();
 
     // Adds a time-stamped line to the log.
     void note(const std::string& text);

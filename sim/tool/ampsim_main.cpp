@@ -119,10 +119,6 @@ int main(int argc, char* argv[]) {
     };
     auto followClients = [&] {
         const auto ev = pty.readClientEvents([&] {
-            // The client's last words still count; what we would answer
-            // after it left must not greet the next one.
-            takeInput();
-            line.reset();
             pty.clientGone();
             line.note("-- port closed");
         });

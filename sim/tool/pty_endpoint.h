@@ -35,8 +35,8 @@ public:
 
     // Everything the client has written so far; empty when nothing waits.
     std::vector<std::uint8_t> readAll();
-    // Writes what the line sends; dropped while no client has the port open
-    // (it would reach the next one as stale bytes). False when bytes were lost.
+    // Writes what the line sends. As on a real port, bytes that arrive while
+    // no client has the port open are lost. False when bytes were lost.
     bool write(const std::vector<std::uint8_t>& bytes);
 
     struct ClientEvents {
@@ -48,8 +48,8 @@ public:
     ClientEvents readClientEvents(const std::function<void()>& lastClientLeft);
     // Clients that have the port open now.
     int clients() const { return m_clients; }
-    // After the last client closed: drop what it left unread and any
-    // exclusive lock it forgot to release.
+    // After the last client closed: drop what it left unread, as closing a
+    // real port does, and any exclusive lock it forgot to release.
     void clientGone();
 
 private:

@@ -342,19 +342,6 @@ TEST_F(LineTimingTest, CorruptedCheckByte) {
     EXPECT_EQ(got, expected);
 }
 
-TEST_F(LineTimingTest, ResetDropsWhatIsQueued) {
-    request(DeviceFrame::blockRequest(0));
-    clock.advance(100);
-    line.reset();
-    const auto sent = all().size();
-    clock.advance(1000);
-    EXPECT_EQ(all().size(), sent);
-    EXPECT_TRUE(line.idle());
-    request(DeviceFrame::statusRequest(0));
-    clock.advance(1000);
-    EXPECT_EQ(all().size(), sent + 20);
-}
-
 TEST_F(AmplifierLineTest, EachFaultAsTheProgramSeesIt) {
     // Through the real link: noise in the same batch as the answer puts it
     // behind text that does not start with a sync, a late answer misses a
