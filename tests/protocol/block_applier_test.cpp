@@ -80,6 +80,15 @@ TEST_P(BlockApplierTest, FlagsShowAsButtonsAndMutedVolumeAsMute) {
               std::vector<std::string>{editionA() ? "slider 62 -12.4 dB" : "slider 239 -12.4 dB"});
     EXPECT_FALSE(f.view.has("bass"));
     EXPECT_FALSE(f.view.has("bridge"));
+
+    // A volume above the slider's range lands at its 0 dB end in either edition.
+    f.view.clear();
+    block[27 * 8 + 2] = 0x00;
+    block[27 * 8 + 3] = 0x02;
+    applyLive(block);
+    EXPECT_EQ(f.view.named("slider"),
+              std::vector<std::string>{editionA() ? "slider 0 0.0 dB" : "slider 301 0.0 dB"});
+    EXPECT_EQ(f.engine.state().Master.Volume, 301);
 }
 
 TEST_P(BlockApplierTest, ApplyingClearsTheQueueSoNothingIsEchoed) {
