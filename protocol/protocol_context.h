@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "edition.h"
 #include "operation_flags.h"
+#include "protocol_operations.h"
 #include "protocol_timers.h"
 #include "protocol_view.h"
 #include "scheduler.h"
