@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "protocol_operations.h"  // the other half of what the window implements
+
 namespace ampdesk {
 
 struct Rgb {
