@@ -23,7 +23,9 @@ AmplifierLine::AmplifierLine(Scheduler& scheduler)
     });
 }
 
-AmplifierLine::~AmplifierLine() = default;
+AmplifierLine::~AmplifierLine() {
+    if (m_port) m_port->setWriteObserver({});
+}
 
 VirtualAmplifier& AmplifierLine::addAmplifier(int shownId) {
     m_amplifiers.push_back(std::make_unique<VirtualAmplifier>(shownId));
@@ -37,6 +39,7 @@ VirtualAmplifier* AmplifierLine::findByShownId(int shownId) {
 }
 
 void AmplifierLine::attach(FakeSerialBackend& port) {
+    m_port = &port;
     port.setWriteObserver([this](const std::vector<std::uint8_t>& bytes) { receive(bytes); });
     m_sink = [&port](const std::vector<std::uint8_t>& bytes) { port.inject(bytes); };
 }
@@ -155,16 +158,6 @@ void AmplifierLine::queueAnswer(const DeviceFrame& request, DeviceFrame answer) 
         m_queue.push_back(std::move(p));
     }
     ++m_counters.answersSent;
-    schedulePump();
-}
-
-void AmplifierLine::sendRaw(std::vector<std::uint8_t> bytes, int delayMs) {
-    if (bytes.empty()) return;
-    Piece p;
-    p.logLine = "TX raw " + std::to_string(bytes.size()) + " byte(s)";
-    p.bytes = std::move(bytes);
-    p.notBefore = now() + std::max(delayMs, 0);
-    m_queue.push_back(std::move(p));
     schedulePump();
 }
 

@@ -36,7 +36,7 @@ public:
         std::size_t badFrames = 0;        // wrong check byte or end byte
         std::size_t rejectedFrames = 0;   // unknown command, address or length
         std::size_t skippedBytes = 0;     // noise between frames
-        std::size_t answersSent = 0;      // answers that went onto the line
+        std::size_t answersSent = 0;      // answers put on the line
         std::size_t answersWithheld = 0;  // answers kept back by a fault
     };
 
@@ -55,7 +55,9 @@ public:
     // Where the amplifiers' bytes go (the host's receive side).
     void setSink(Sink sink) { m_sink = std::move(sink); }
     // Makes this line the far end of a fake port: what the program writes
-    // reaches the amplifiers, their answers are injected as received bytes.
+    // reaches the amplifiers, their answers are injected as received bytes
+    // (and lost while the port is closed, as on a real line). Takes the
+    // port's write observer; the line lets go of it when destroyed.
     void attach(FakeSerialBackend& port);
     // One line per frame heard or sent, and per notable event.
     void setLog(LogSink log) { m_log = std::move(log); }
@@ -69,8 +71,6 @@ public:
 
     // Bytes from the host.
     void receive(std::span<const std::uint8_t> bytes);
-    // Puts raw bytes on the line, behind anything already queued.
-    void sendRaw(std::vector<std::uint8_t> bytes, int delayMs = 0);
 
     // Adds a time-stamped line to the log.
     void note(const std::string& text);
@@ -106,6 +106,7 @@ private:
 
     Scheduler& m_scheduler;
     std::unique_ptr<Timer> m_timer;
+    FakeSerialBackend* m_port = nullptr;
     std::vector<std::unique_ptr<VirtualAmplifier>> m_amplifiers;
     FrameScanner m_scanner;
     Sink m_sink;

@@ -97,7 +97,8 @@ bool PtyEndpoint::create(const std::string& linkPath, bool force, std::string& e
     const std::string temp = linkPath + ".ampsim-" + std::to_string(::getpid());
     ::unlink(temp.c_str());
     if (::symlink(m_slavePath.c_str(), temp.c_str()) != 0) {
-        error = systemError("cannot create " + temp);
+        error = systemError("cannot create " + linkPath);
+        if (errno == EACCES || errno == EPERM) error += " (links in /dev need root: use sudo)";
         return false;
     }
     if (::rename(temp.c_str(), linkPath.c_str()) != 0) {
