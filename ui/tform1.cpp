@@ -10,15 +10,24 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
 #include <QToolButton>
 
 #include "color_button.h"
 #include "edition_texts.h"
+#include "eq_graph.h"
+#include "eq_scales.h"
 #include "form_builders.h"
+#include "level_scales.h"
+#include "number_text.h"
 #include "picture_box.h"
+#include "protocol_engine.h"
 #include "scheduler.h"
 #include "spin_buttons.h"
 #include "tform4.h"
+#include "window_protocol_view.h"
 
 namespace ampdesk {
 
@@ -28,9 +37,11 @@ const QColor kOpenPanelColor(255, 255, 128);
 const QColor kNormalColor(224, 224, 224);
 const QColor kEditionASpinColor(200, 224, 251);
 
-// The band colours, shared by the band labels and the graph's handles.
-const QColor kBandColor[6] = {{255, 252, 0}, {255, 0, 0},   {0, 252, 255},
-                              {0, 252, 0},   {255, 0, 255}, {0, 0, 255}};
+const QColor kBridgeOnColor(0, 128, 0);
+
+QString qtext(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
@@ -62,12 +73,21 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     // Edition B's EQ frame is up only while an EQ panel is open.
     if (edition == Edition::B) RzGroupBox8->hide();
     setStatusText(texts::kStatusStart.in(edition));
+
+    // The protocol with the device state at its start values.
+    m_view = std::make_unique<WindowProtocolView>(*this);
+    m_operations = std::make_unique<WindowOperations>(*this);
+    m_engine = std::make_unique<ProtocolEngine>(services.scheduler, services.link, services.dialogs,
+                                                edition, *m_view, *m_operations);
+    m_graph = std::make_unique<EqGraph>(*this);
     connectPanelButtons();
 
     // Window creation.
     hideEditingGroupsAtStart();
     if (edition == Edition::A) applyEditionAFonts();
+    m_graph->DrawPlotGrid(PlotWidth, PlotHeight);
     placeGroups();
+    m_graph->ClearPlot();
     resize(m_layout.windowWidth, m_layout.windowHeight);
     Image2->canvas() =
         m_pictures.faderBackground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -85,6 +105,10 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
 }
 
 TForm1::~TForm1() = default;
+
+DeviceState& TForm1::state() const {
+    return m_engine->state();
+}
 
 void TForm1::PumpWait(int ms) {
     m_services.scheduler.pumpWait(ms);
@@ -132,7 +156,7 @@ void TForm1::colourBandLabels() {
     for (int r = 0; r < 6; ++r) {
         QLabel* l = bandRows[r].label;
         QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, kBandColor[r]);
+        pal.setColor(QPalette::Window, QColor(EqGraph::kBandColors[r]));
         // Dark text on the light colours, light text on the dark blue.
         pal.setColor(QPalette::WindowText, r == 5 ? QColor(255, 255, 255) : QColor(0, 0, 0));
         l->setPalette(pal);
@@ -164,7 +188,17 @@ void TForm1::connectPanelButtons() {
     if (SpeedButton4)
         connect(SpeedButton4, &QToolButton::clicked, this, &TForm1::SpeedButton4Click);
     connect(BTL1, &QAction::triggered, this, &TForm1::BTL1Click);
+    connect(Image5, &PictureBox::mouseDown, this,
+            [this](Qt::MouseButton, int x, int y) { m_graph->Image5MouseDown(x, y); });
+    connect(Image5, &PictureBox::mouseMove, this,
+            [this](Qt::MouseButtons, int x, int y) { m_graph->Image5MouseMove(x, y); });
+    connect(Image5, &PictureBox::mouseUp, this,
+            [this](Qt::MouseButton, int, int) { m_graph->Image5MouseUp(); });
     connect(exitItem, &QAction::triggered, this, &QWidget::close);
+    for (int r = 0; r < 6; ++r) {
+        if (QCheckBox* box = bandRows[r].bypass)
+            connect(box, &QCheckBox::clicked, this, [this, r] { bypassBoxClick(r); });
+    }
 }
 
 // ---- Panels ------------------------------------------------------------------
@@ -254,6 +288,10 @@ void TForm1::openEqFrame(int section) {
         RzLabel18->hide();
     }
 
+    LoadBandEditors();
+    fillCrossoverBox();
+    m_graph->redrawSection();
+
     if (editionB) RzGroupBox8->show();
 }
 
@@ -268,14 +306,18 @@ void TForm1::openFloatingPanel(int kind, int section, ColorButton* pressed) {
         case kPanelGain:
             panel = RzGroupBox5;
             RzLabel2->setText(texts::kGainTitle[section].in(m_edition));
+            refreshGainView(section);
             break;
         case kPanelDelay:
             panel = RzGroupBox6;
             RzLabel4->setText(texts::kDelayTitle[section].in(m_edition));
+            LoadingControls = 1;
+            fillDelayEditor(section);
             break;
         case kPanelLimiter:
             panel = RzGroupBox7;
             RzLabel5->setText(texts::kLimiterTitle[section].in(m_edition));
+            fillLimiterPanel(section);
             break;
         default:
             return;
@@ -285,6 +327,7 @@ void TForm1::openFloatingPanel(int kind, int section, ColorButton* pressed) {
     panel->move(GroupBox1->x() + b.x() + b.width(), GroupBox1->y() + b.y() + b.height());
     panel->show();
     panel->raise();
+    LoadingControls = 0;
 }
 
 void TForm1::RzButton45Click() {
@@ -325,6 +368,9 @@ void TForm1::RzButton5Click() {
     PanelKind = kPanelDelay;
     CurrentSection = kSectionMaster;
     RzLabel4->setText(texts::kDelayTitle[kSectionMaster].in(m_edition));
+    LoadingControls = 1;
+    fillDelayEditor(kSectionMaster);
+    LoadingControls = 0;
 }
 
 void TForm1::RzButton11Click() {
@@ -364,6 +410,117 @@ void TForm1::SpeedButton4Click() {
 
 void TForm1::BTL1Click() {
     m_form4->exec();
+}
+
+void TForm1::bypassBoxClick(int row) {
+    if (CurrentSection < 0 || CurrentSection > kSectionMaster) return;
+    EqGraph& graph = *m_graph;
+    graph.CurrentBand = CurrentSection * 6 + row;
+    graph.RecomputeBand(state().band(graph.CurrentBand).BandType);
+    m_engine->MarkBand(graph.CurrentBand);
+}
+
+// ---- Filling and showing ------------------------------------------------------
+
+void TForm1::LoadBandEditors() {
+    if (CurrentSection < 0 || CurrentSection > kSectionMaster) return;
+    for (int r = 0; r < 6; ++r) {
+        const EqBand& band = state().band(CurrentSection * 6 + r);
+        const BandRow& row = bandRows[r];
+        const int gain = band.BandType == 0 ? band.PeakGain : band.ShelfGain;
+        row.freq->setText(qtext(FormatTableValue(FrequencyTable[band.FreqIndex])));
+        row.q->setText(qtext(FormatTableValue(QTable[band.QIndex])));
+        row.gain->setText(qtext(FormatTableValue(EqGainTable[gain])));
+        const QSignalBlocker quiet(row.type);
+        row.type->setCurrentIndex(band.BandType);
+    }
+}
+
+void TForm1::fillCrossoverBox() {
+    if (CurrentSection < 0 || CurrentSection > kSectionMaster) return;
+    const CrossoverFilter& hpf = state().hpf(CurrentSection);
+    const CrossoverFilter& lpf = state().lpf(CurrentSection);
+    RzEdit205->setText(qtext(FormatTableValue(FrequencyTable[hpf.FreqIndex])));
+    RzEdit206->setText(qtext(FormatTableValue(FrequencyTable[lpf.FreqIndex])));
+    const QSignalBlocker quietHigh(RzComboBox69);
+    const QSignalBlocker quietLow(RzComboBox71);
+    RzComboBox69->setCurrentIndex(hpf.Alignment);
+    RzComboBox71->setCurrentIndex(lpf.Alignment);
+}
+
+void TForm1::refreshGainView(int output) {
+    if (output < 0 || output > 2) return;
+    const int gain = state().Outputs[output].Gain;
+    KnobTop[output] = DbToFaderPosition(GainCodeToDb(gain)) - kFaderKnobTopOffset;
+    QImage& fader = Image2->canvas();
+    QPainter p(&fader);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_pictures.faderBackground);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.drawImage(KnobLeft[output], KnobTop[output], m_pictures.knob);
+    Image2->update();
+    RzEdit17->setText(qtext(GainText(gain)));
+}
+
+void TForm1::fillDelayEditor(int section) {
+    int delay = 0;
+    if (section == kSectionMaster)
+        delay = state().Master.Delay;
+    else if (section >= 0 && section < 3)
+        delay = state().Outputs[section].Delay;
+    else
+        return;
+    ScrollBar1->setValue(delay);
+    const DelayTextSet t = DelayTexts(delay, m_edition);
+    RzEdit18->setText(qtext(t.Ms));
+    RzLabel3->setText(qtext(t.Metres));
+    RzLabel20->setText(qtext(t.Feet));
+}
+
+void TForm1::fillLimiterPanel(int output) {
+    if (output < 0 || output > 2) return;
+    const LimiterSettings& lim = state().Outputs[output].Limiter;
+    for (auto [list, value] :
+         {std::pair{RzComboBox2, lim.Threshold}, std::pair{RzComboBox3, lim.Attack},
+          std::pair{RzComboBox5, lim.Release}}) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(value);
+    }
+}
+
+void TForm1::showBridgeMode(bool bridged) {
+    const OutputRow& row = outputRows[1];
+    for (QWidget* w : {static_cast<QWidget*>(row.mute), static_cast<QWidget*>(row.gain),
+                       static_cast<QWidget*>(row.eq), static_cast<QWidget*>(row.limiter),
+                       static_cast<QWidget*>(row.delay), static_cast<QWidget*>(row.polarity),
+                       static_cast<QWidget*>(Image7)})
+        w->setVisible(!bridged);
+    Image1->setPicture(bridged ? m_pictures.bridgeArrow : m_pictures.rowArrow);
+    RzButton7->setColor(bridged ? kBridgeOnColor : kNormalColor);
+}
+
+void TForm1::RzComboBox11Change() {
+    const int index = RzComboBox11->currentIndex();
+    const auto& names = m_engine->data().PresetNames;
+    if (index < 0 || index >= static_cast<int>(names.size())) return;
+    // Names keep the zero bytes of the reply; they show up to the first one.
+    const std::string& name = names[static_cast<std::size_t>(index)];
+    RzEdit1->setText(qtext(name.substr(0, name.find('\0'))));
+}
+
+void TForm1::setPanelsEnabled(bool enabled) {
+    QList<QWidget*> groups{GroupBox1, GroupBox2, GroupBox3, RzGroupBox4};
+    if (m_edition == Edition::A) groups << RzGroupBox8 << RzGroupBox12;
+    for (QWidget* g : groups) g->setEnabled(enabled);
+    for (QMenu* m : {N1, N112, N6}) m->menuAction()->setEnabled(enabled);
+}
+
+void TForm1::LockPanels() {
+    setPanelsEnabled(false);
+}
+
+void TForm1::UnlockPanels() {
+    setPanelsEnabled(true);
 }
 
 // ---- Start-up ----------------------------------------------------------------

@@ -28,7 +28,12 @@ class QToolButton;
 namespace ampdesk {
 
 class ColorButton;
+class EqGraph;
 class PictureBox;
+class ProtocolEngine;
+struct DeviceState;
+class WindowOperations;
+class WindowProtocolView;
 class SpinButtons;
 class TForm4;
 class Timer;
@@ -86,6 +91,10 @@ public:
     const WindowServices& services() const { return m_services; }
     const WindowPictures& pictures() const { return m_pictures; }
     TForm4* form4() const { return m_form4.get(); }
+    // The device protocol: DeviceState, the send queue, the dispatcher.
+    ProtocolEngine& engine() const { return *m_engine; }
+    DeviceState& state() const;
+    EqGraph& graph() const { return *m_graph; }
 
     // ---- Window-wide editing state ------------------------------------------
     int CurrentSection = kSectionNone;  // 0..2 outputs, 3 master, -1 none
@@ -132,6 +141,28 @@ public:
     void SpeedButton4Click();
     // Help menu: the bridge picture.
     void BTL1Click();
+    // Edition A's bypass box of band row 0..5: the row's band of the open
+    // section is recomputed, so its curve is drawn flat (or back) at once.
+    void bypassBoxClick(int row);
+
+    // ---- Filling and showing ----------------------------------------------------
+    // The band table shows the bands of CurrentSection.
+    void LoadBandEditors();
+    // The crossover box shows the filters of CurrentSection.
+    void fillCrossoverBox();
+    // The fader of output 0..2: knob at the gain's position, the gain's text.
+    void refreshGainView(int output);
+    // The delay editor shows the delay of section 0..3.
+    void fillDelayEditor(int section);
+    // The limiter lists show the settings of output 0..2.
+    void fillLimiterPanel(int output);
+    // Output 2's row while the outputs are bridged, and the bridge button.
+    void showBridgeMode(bool bridged);
+    // The save list's choice shows that group's name in RzEdit1.
+    void RzComboBox11Change();
+    // Groups and menus a transfer disables and enables again.
+    void LockPanels();
+    void UnlockPanels();
 
     // ---- Start-up --------------------------------------------------------------
     // Shows the main groups and the two menus, as the end of the start-up
@@ -395,10 +426,16 @@ private:
     ColorButton* delayButtonOf(int section) const;
     ColorButton* gainButtonOf(int section) const;
 
+    void setPanelsEnabled(bool enabled);
+
     Edition m_edition;
     const EditionLayout& m_layout;
     WindowServices m_services;
     WindowPictures m_pictures;
+    std::unique_ptr<WindowProtocolView> m_view;
+    std::unique_ptr<WindowOperations> m_operations;
+    std::unique_ptr<ProtocolEngine> m_engine;
+    std::unique_ptr<EqGraph> m_graph;
     std::unique_ptr<TForm4> m_form4;
 };
 

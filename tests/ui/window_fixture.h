@@ -3,14 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QColor>
+#include <QString>
 #include <QWidget>
 #include <memory>
+#include <ostream>
 
 #include "fake_serial_backend.h"
 #include "scripted_dialogs.h"
 #include "serial_link.h"
 #include "tform1.h"
 #include "virtual_clock.h"
+
+// Readable failure messages for Qt values.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QColor& c, std::ostream* os) {
+    *os << "rgb(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
+}
 
 namespace ampdesk::test {
 
