@@ -58,9 +58,9 @@ void buildFloatingPanels(TForm1& form, QWidget* client) {
     form.Image2 =
         picture(form.RzGroupBox5, "Image2", form.pictures().faderBackground, QPoint(2, 2));
     form.RzLabel2 =
-        label(form.RzGroupBox5, "RzLabel2", texts::kGainTitle[0].in(ed), QRect(8, 5, 120, 16));
+        label(form.RzGroupBox5, "RzLabel2", texts::kGainTitle[0].in(ed), QRect(8, 3, 120, 16));
     lightText(form.RzLabel2);
-    form.SpeedButton17 = closeBox(form.RzGroupBox5, "SpeedButton17", QRect(145, 6, 14, 14));
+    form.SpeedButton17 = closeBox(form.RzGroupBox5, "SpeedButton17", QRect(145, 4, 14, 14));
     form.RzEdit17 =
         edit(form.RzGroupBox5, "RzEdit17", QStringLiteral("-8.0 dB"), QRect(24, 222, 88, 22));
     form.SpinButton1 = spin(form.RzGroupBox5, "SpinButton1", QRect(118, 220, 16, 26));
@@ -70,9 +70,9 @@ void buildFloatingPanels(TForm1& form, QWidget* client) {
     form.delayBackground =
         picture(form.RzGroupBox6, "delayBackground", form.pictures().delayBackground, QPoint(2, 2));
     form.RzLabel4 =
-        label(form.RzGroupBox6, "RzLabel4", texts::kDelayTitle[0].in(ed), QRect(8, 5, 120, 16));
+        label(form.RzGroupBox6, "RzLabel4", texts::kDelayTitle[0].in(ed), QRect(8, 3, 120, 16));
     lightText(form.RzLabel4);
-    form.SpeedButton18 = closeBox(form.RzGroupBox6, "SpeedButton18", QRect(146, 6, 14, 14));
+    form.SpeedButton18 = closeBox(form.RzGroupBox6, "SpeedButton18", QRect(146, 4, 14, 14));
     if (ed == Edition::B) {
         QWidget* panel = form.RzGroupBox6;
         form.RzEdit18 =

@@ -51,7 +51,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& text, QRec
 QToolButton* closeBox(QWidget* parent, const char* name, QRect geometry) {
     auto* b = place(new QToolButton(parent), name, geometry);
     b->setText(QStringLiteral("×"));
-    b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }

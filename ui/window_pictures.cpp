@@ -53,7 +53,7 @@ void fillPanel(QPainter& p, QRect r) {
     g.setColorAt(1, QColor(54, 60, 70));
     p.fillRect(r, g);
     // Title band.
-    p.fillRect(QRect(r.left(), r.top(), r.width(), 22), QColor(40, 46, 56));
+    p.fillRect(QRect(r.left(), r.top(), r.width(), 18), QColor(40, 46, 56));
     p.setPen(QColor(140, 148, 160));
     p.drawRect(r.adjusted(0, 0, -1, -1));
 }
@@ -91,7 +91,7 @@ QImage drawFaderBackground() {
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, false);
     fillPanel(p, img.rect());
-    drawCloseBox(p, QRect(143, 4, 14, 14));
+    drawCloseBox(p, QRect(143, 2, 14, 14));
 
     // The knob's track, centred under the knob (x 73..84).
     const int trackX = kFaderKnobLeft + kFaderKnobWidth / 2;
@@ -191,7 +191,7 @@ QImage drawDelayBackground() {
     QImage img = blank(164, 219);
     QPainter p(&img);
     fillPanel(p, img.rect());
-    drawCloseBox(p, QRect(144, 4, 14, 14));
+    drawCloseBox(p, QRect(144, 2, 14, 14));
     drawRecess(p, QRect(18, 40, 128, 27));   // milliseconds field
     drawRecess(p, QRect(6, 80, 152, 21));    // scroll bar
     drawRecess(p, QRect(18, 118, 128, 24));  // metres
