@@ -300,24 +300,5 @@ TEST(GraphB, DragsTheOpenOutputsBands) {
     EXPECT_EQ(w.state().band(22).FreqIndex, 112);  // the master's band 5 untouched
 }
 
-TEST(GraphB, ABlockKeepsTheOpenSectionOnThePlot) {
-    WindowFixture f(Edition::B);
-    f.finishStartup();
-    TForm1& w = *f.form;
-    w.RzButton41->click();  // output 1
-    // A parameter block recomputes every curve, master last.
-    for (int flat = 0; flat < 24; ++flat) {
-        w.state().band(flat).PeakGain = flat < 6 ? 120 : 170;
-    }
-    for (int c = 0; c < 4; ++c)
-        for (int b = 0; b < 6; ++b) {
-            w.graph().CurrentBand = c * 6 + b;
-            w.graph().RecomputeBand(0);
-        }
-    EXPECT_EQ(w.CurrentSection, 0);
-    // Output 1's bands are flat, so the plot still shows the flat line.
-    EXPECT_EQ(w.graph().plot().pixel(300, 86) | 0xFF000000u, kRed);
-}
-
 }  // namespace
 }  // namespace ampdesk::test

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -331,6 +332,210 @@ TEST(WindowLayout, ConnectionBarAndFileBoxTexts) {
     }
     EXPECT_EQ(b.form->exchangeLabel->text(), QStringLiteral("请稍候，正在做数据交换."));
     EXPECT_EQ(a.form->exchangeLabel->text(), QStringLiteral("请稍候，做数据交换。"));
+}
+
+}  // namespace
+}  // namespace ampdesk::test
+
+namespace ampdesk::test {
+namespace {
+
+// Every control the rest of the program refers to by name is there, under
+// that object name, in both editions (or in the one edition that has it).
+TEST(WindowLayout, EveryNamedControlExists) {
+    const char* both[] = {"GroupBox1",
+                          "GroupBox2",
+                          "GroupBox3",
+                          "RzGroupBox1",
+                          "RzGroupBox2",
+                          "RzGroupBox3",
+                          "RzGroupBox4",
+                          "RzGroupBox5",
+                          "RzGroupBox6",
+                          "RzGroupBox7",
+                          "RzGroupBox8",
+                          "RzGroupBox10",
+                          "RzGroupBox12",
+                          "RzGroupBox15",
+                          "RzGroupBox16",
+                          "RzGroupBox35",
+                          "Button1",
+                          "Button2",
+                          "Button3",
+                          "Button4",
+                          "Button5",
+                          "Button6",
+                          "Button7",
+                          "Button8",
+                          "Button9",
+                          "Button10",
+                          "Button11",
+                          "RzButton1",
+                          "RzButton2",
+                          "RzButton3",
+                          "RzButton4",
+                          "RzButton5",
+                          "RzButton6",
+                          "RzButton7",
+                          "RzButton8",
+                          "RzButton9",
+                          "RzButton10",
+                          "RzButton11",
+                          "RzButton41",
+                          "RzButton43",
+                          "RzButton44",
+                          "RzButton45",
+                          "RzButton46",
+                          "RzButton47",
+                          "RzButton49",
+                          "RzButton50",
+                          "RzButton51",
+                          "RzButton52",
+                          "RzButton53",
+                          "RzButton55",
+                          "RzButton56",
+                          "RzButton57",
+                          "RzButton58",
+                          "RzButton97",
+                          "RzButton98",
+                          "RzComboBox1",
+                          "RzComboBox2",
+                          "RzComboBox3",
+                          "RzComboBox4",
+                          "RzComboBox5",
+                          "RzComboBox6",
+                          "RzComboBox7",
+                          "RzComboBox8",
+                          "RzComboBox9",
+                          "RzComboBox10",
+                          "RzComboBox11",
+                          "RzComboBox66",
+                          "RzComboBox67",
+                          "RzComboBox69",
+                          "RzComboBox71",
+                          "RzComboBox72",
+                          "RzComboBox73",
+                          "RzComboBox74",
+                          "RzComboBox75",
+                          "RzEdit1",
+                          "RzEdit2",
+                          "RzEdit3",
+                          "RzEdit17",
+                          "RzEdit18",
+                          "RzEdit94",
+                          "RzEdit95",
+                          "RzEdit96",
+                          "RzEdit97",
+                          "RzEdit98",
+                          "RzEdit99",
+                          "RzEdit102",
+                          "RzEdit103",
+                          "RzEdit104",
+                          "RzEdit105",
+                          "RzEdit106",
+                          "RzEdit107",
+                          "RzEdit108",
+                          "RzEdit109",
+                          "RzEdit110",
+                          "RzEdit111",
+                          "RzEdit112",
+                          "RzEdit113",
+                          "RzEdit205",
+                          "RzEdit206",
+                          "RzLabel1",
+                          "RzLabel2",
+                          "RzLabel3",
+                          "RzLabel4",
+                          "RzLabel5",
+                          "RzLabel6",
+                          "RzLabel9",
+                          "RzLabel10",
+                          "RzLabel13",
+                          "RzLabel14",
+                          "RzLabel18",
+                          "RzLabel19",
+                          "RzLabel20",
+                          "RzLabel24",
+                          "RzLabel25",
+                          "RzLabel93",
+                          "RzLabel94",
+                          "RzLabel100",
+                          "RzLabel101",
+                          "RzLabel102",
+                          "RzLabel103",
+                          "RzMemo1",
+                          "Memo1",
+                          "RzProgressBar1",
+                          "RzProgressBar2",
+                          "RzSpinButtons70",
+                          "RzSpinButtons71",
+                          "RzSpinButtons72",
+                          "RzSpinButtons73",
+                          "RzSpinButtons74",
+                          "RzSpinButtons75",
+                          "RzSpinButtons78",
+                          "RzSpinButtons79",
+                          "RzSpinButtons80",
+                          "RzSpinButtons81",
+                          "RzSpinButtons82",
+                          "RzSpinButtons83",
+                          "RzSpinButtons84",
+                          "RzSpinButtons85",
+                          "RzSpinButtons86",
+                          "RzSpinButtons87",
+                          "RzSpinButtons88",
+                          "RzSpinButtons89",
+                          "RzSpinButtons181",
+                          "RzSpinButtons182",
+                          "ScrollBar1",
+                          "SpeedButton1",
+                          "SpeedButton3",
+                          "SpeedButton17",
+                          "SpeedButton18",
+                          "SpeedButton21",
+                          "SpeedButton22",
+                          "SpinButton1",
+                          "StatusBar1",
+                          "TrackBar1",
+                          "Label1",
+                          "Image1",
+                          "Image2",
+                          "Image4",
+                          "Image5",
+                          "Image7",
+                          "Image15",
+                          "Image38",
+                          "N1",
+                          "N6",
+                          "N112",
+                          "BTL1"};
+    const char* onlyA[] = {"RzCheckBox1", "RzCheckBox2", "RzCheckBox3", "RzCheckBox4",
+                           "RzCheckBox5", "RzCheckBox6", "RzLabel35",   "RzLabel37"};
+    const char* onlyB[] = {"RzGroupBox13", "SpeedButton4", "RzLabel29", "RzLabel32"};
+    for (Edition edition : {Edition::A, Edition::B}) {
+        WindowFixture f(edition);
+        auto count = [&](const char* name) {
+            return f.form->findChildren<QObject*>(QString::fromLatin1(name)).size();
+        };
+        for (const char* name : both) EXPECT_EQ(count(name), 1) << name;
+        for (const char* name : onlyA)
+            EXPECT_EQ(count(name), edition == Edition::A ? 1 : 0) << name;
+        for (const char* name : onlyB)
+            EXPECT_EQ(count(name), edition == Edition::B ? 1 : 0) << name;
+    }
+}
+
+TEST(WindowLayout, StripButtonsLightUpUnderThePointer) {
+    WindowFixture f(Edition::B);
+    ColorButton* mute = f.form->RzButton46;
+    mute->setColor(QColor(255, 0, 0));
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(mute, &enter);
+    EXPECT_EQ(mute->faceColor(), QColor(255, 255, 128));
+    EXPECT_EQ(mute->color(), QColor(255, 0, 0));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(mute, &leave);
+    EXPECT_EQ(mute->faceColor(), QColor(255, 0, 0));
 }
 
 }  // namespace
