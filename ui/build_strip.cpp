@@ -42,12 +42,12 @@ void buildStrip(TForm1& form, QWidget* client) {
     // Master row.
     form.RzLabel13 = label(box, "RzLabel13", texts::kRowName[0].in(ed), QPoint(6, kRowTop[0] + 6));
     form.RzButton4 = colorButton(box, "RzButton4", texts::kMasterEq.in(ed),
-                                 QRect(84, kRowTop[0] + 2, 76, kButtonHeight));
+                                 QRect(84, kRowTop[0] + 1, 76, kButtonHeight));
     form.RzButton5 = colorButton(box, "RzButton5", QStringLiteral("主控延迟"),
-                                 QRect(164, kRowTop[0] + 2, 70, kButtonHeight));
+                                 QRect(164, kRowTop[0] + 1, 70, kButtonHeight));
     if (ed == Edition::B) {
         form.RzButton6 = colorButton(box, "RzButton6", QStringLiteral("+"),
-                                     QRect(238, kRowTop[0] + 2, 32, kButtonHeight));
+                                     QRect(238, kRowTop[0] + 1, 32, kButtonHeight));
         form.volumeLabel =
             label(box, "volumeLabel", QStringLiteral("音量"), QPoint(280, kRowTop[0] + 6));
         form.TrackBar1 = new QSlider(Qt::Horizontal, box);
