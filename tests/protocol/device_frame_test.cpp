@@ -2,44 +2,14 @@
 
 #include <vector>
 
-#include "device_frame.h"
-#include "fake_serial_backend.h"
-#include "hex_text.h"
-#include "serial_link.h"
-#include "virtual_clock.h"
+#include "protocol_test_support.h"
 
 namespace ampdesk {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes hex(const char* text) {
-    std::string compact;
-    for (const char* p = text; *p; ++p)
-        if (*p != ' ') compact.push_back(*p);
-    return *fromHex(compact);
-}
-
-// The factory block: every output flat and on at 0 dB, filters off, master at
-// full volume.
-Bytes workedExampleBlock() {
-    Bytes block;
-    auto add = [&](const char* section) {
-        auto b = hex(section);
-        block.insert(block.end(), b.begin(), b.end());
-    };
-    for (int out = 0; out < 3; ++out) {
-        add("C8 01 00 00 00 00 00 00");
-        add("00 00 00 00 F3 00 00 00");
-        add("13 00 00 00 00 00 00 00");
-        for (int band = 0; band < 6; ++band) add("00 00 78 00 78 00 04 00");
-    }
-    add("00 00 2D 01 00 00 00 00");
-    add("00 00 00 00 F3 00 00 00");
-    for (int band = 0; band < 6; ++band) add("00 00 78 00 78 00 04 00");
-    for (int s = 35; s < 40; ++s) add("00 00 00 00 00 00 00 00");
-    return block;
-}
+using test::Bytes;
+using test::hex;
+using test::workedExampleBlock;
 
 struct GoldenCase {
     const char* what;
