@@ -29,7 +29,7 @@ void buildConnectionBar(TForm1& form, QWidget* client) {
     for (int id = 1; id <= 255; ++id) ids << QString::number(id);
     form.RzComboBox6 = list(box, "RzComboBox6", ids, QRect(66, 33, 76, 21));
     form.RzComboBox6->setCurrentIndex(0);
-    form.Button3 = button(box, "Button3", texts::kButton3Start.in(ed), QRect(10, 57, 104, 28));
+    form.Button3 = button(box, "Button3", texts::kButton3Start.in(ed), QRect(10, 55, 104, 28));
     form.Image15 = picture(box, "Image15", form.pictures().iconDisconnected, QPoint(118, 54));
     form.RzComboBox7 = list(box, "RzComboBox7", {}, QRect(10, 12, 60, 21));
     form.RzComboBox7->hide();

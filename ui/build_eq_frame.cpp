@@ -168,8 +168,7 @@ void buildBandTable(TForm1& form, QWidget* table) {
 void buildCrossoverBox(TForm1& form, QWidget* parent) {
     const Edition ed = form.edition();
     const EditionLayout& lay = form.layout();
-    const QString title = ed == Edition::A ? QStringLiteral("高通 / 低通") : QString();
-    auto* box = group(parent, "RzGroupBox35", title, lay.crossoverBox);
+    auto* box = group(parent, "RzGroupBox35", QStringLiteral("高通 / 低通"), lay.crossoverBox);
     form.RzGroupBox35 = box;
     form.RzLabel18 =
         label(box, "RzLabel18", texts::kCrossoverTitle[kSectionMaster].in(ed), lay.rzLabel18);

@@ -525,6 +525,17 @@ TEST(WindowLayout, EveryNamedControlExists) {
     }
 }
 
+// Broadcast mode moves the connect button and the icon up and puts them back
+// at these tops; the crossover box carries its title in both editions.
+TEST(WindowLayout, ConnectButtonIconAndCrossoverTitleInBothEditions) {
+    for (Edition edition : {Edition::A, Edition::B}) {
+        WindowFixture f(edition);
+        EXPECT_EQ(f.form->Button3->y(), 55);
+        EXPECT_EQ(f.form->Image15->y(), 54);
+        EXPECT_EQ(f.form->RzGroupBox35->title(), QStringLiteral("高通 / 低通"));
+    }
+}
+
 TEST(WindowLayout, StripButtonsLightUpUnderThePointer) {
     WindowFixture f(Edition::B);
     ColorButton* mute = f.form->RzButton46;
