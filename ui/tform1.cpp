@@ -74,12 +74,13 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     if (edition == Edition::B) RzGroupBox8->hide();
     setStatusText(texts::kStatusStart.in(edition));
 
-    // The protocol with the device state at its start values.
+    // The protocol with the device state at its start values, and the graph
+    // its view draws with.
+    m_graph = std::make_unique<EqGraph>(*this);
     m_view = std::make_unique<WindowProtocolView>(*this);
     m_operations = std::make_unique<WindowOperations>(*this);
     m_engine = std::make_unique<ProtocolEngine>(services.scheduler, services.link, services.dialogs,
                                                 edition, *m_view, *m_operations);
-    m_graph = std::make_unique<EqGraph>(*this);
     connectPanelButtons();
 
     // Window creation.

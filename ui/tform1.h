@@ -432,10 +432,12 @@ private:
     const EditionLayout& m_layout;
     WindowServices m_services;
     WindowPictures m_pictures;
+    // The view draws with the graph, and the engine calls the view: each
+    // outlives what is declared after it.
+    std::unique_ptr<EqGraph> m_graph;
     std::unique_ptr<WindowProtocolView> m_view;
     std::unique_ptr<WindowOperations> m_operations;
     std::unique_ptr<ProtocolEngine> m_engine;
-    std::unique_ptr<EqGraph> m_graph;
     std::unique_ptr<TForm4> m_form4;
 };
 
