@@ -72,8 +72,12 @@ void WindowProtocolView::recomputeBandCurve(int flatBand) {
     // The open section stays open: only the band's curve is renewed, and the
     // plot shows the open section as before.
     EqGraph& graph = m_form.graph();
+    const int dragged = graph.CurrentBand;
     graph.CurrentBand = flatBand;
     graph.RecomputeBand(m_form.state().band(flatBand).BandType);
+    // A handle held while the block arrives goes on moving its own band, not
+    // the last band the block renewed.
+    if (graph.DragActive) graph.CurrentBand = dragged;
 }
 
 void WindowProtocolView::selectMasterEqPanel() {

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
+#include "block_text.h"
 #include "color_button.h"
 #include "eq_graph.h"
 #include "eq_scales.h"
@@ -217,6 +218,19 @@ TEST_F(GraphA, TwelveDecibelBandSitsAboveTheDragLimit) {
     moveTo(image, QPoint(marker(19).x, 33));
     EXPECT_EQ(w.state().band(19).PeakGain, 179);
     EXPECT_EQ(w.RzEdit107->text(), QStringLiteral("11.8"));
+}
+
+TEST_F(GraphA, ADragKeepsItsBandWhenAParameterBlockArrives) {
+    press(image, QPoint(marker(20).x, marker(20).y));  // band 3
+    ASSERT_TRUE(graph.DragActive);
+    // The block renews every band's curve on the way in.
+    f.link.RxHexBuffer = blockTextOf(DeviceState{});
+    w.engine().ApplyLiveBlock();
+    moveTo(image, QPoint(600, 150));
+    EXPECT_EQ(graph.CurrentBand, 20);
+    EXPECT_EQ(w.state().band(20).FreqIndex, XToFreqIndex(600));
+    EXPECT_EQ(w.state().band(23).FreqIndex, 136);  // band 6 stays where the block put it
+    EXPECT_EQ(w.state().band(23).PeakGain, 120);
 }
 
 TEST_F(GraphA, MovesWithoutAPressChangeNothing) {
