@@ -7,47 +7,58 @@ namespace ampdesk {
 class VirtualClock::VTimer : public TimerBase {
 public:
     VTimer(VirtualClock& clock, std::string name, int interval, std::function<void()> handler)
-        : TimerBase(std::move(name), interval, std::move(handler)), m_clock(clock) {
-        m_clock.m_timers.push_back(this);
+        : TimerBase(std::move(name), interval, std::move(handler)), m_clock(&clock) {
+        m_clock->m_timers.push_back(this);
     }
     ~VTimer() override {
+        if (!m_clock) return;
         disarm();
-        auto& v = m_clock.m_timers;
+        auto& v = m_clock->m_timers;
         v.erase(std::remove(v.begin(), v.end(), this), v.end());
+    }
+
+    // The clock is going away first: from now on the timer never ticks and
+    // touches nothing of it.
+    void detach() {
+        m_clock = nullptr;
+        m_armed = false;
     }
 
 protected:
     void arm() override {
         disarm();
-        scheduleNext(m_clock.m_now + std::max(interval(), 1));
+        if (m_clock) scheduleNext(m_clock->m_now + std::max(interval(), 1));
     }
     void disarm() override {
-        if (m_armed) m_clock.cancel(m_key);
+        if (m_armed && m_clock) m_clock->cancel(m_key);
         m_armed = false;
     }
 
 private:
     void scheduleNext(std::int64_t at) {
         m_armed = true;
-        m_key = m_clock.schedule(at, [this] { tick(); });
+        m_key = m_clock->schedule(at, [this] { tick(); });
     }
     void tick() {
         m_armed = false;
         // The next period starts now, before the handler runs, so a pause
         // inside the handler sees (and drops) the next tick as a real window
         // timer would.
-        scheduleNext(m_clock.m_now + std::max(interval(), 1));
+        scheduleNext(m_clock->m_now + std::max(interval(), 1));
         fire();
     }
 
-    VirtualClock& m_clock;
+    VirtualClock* m_clock;
     bool m_armed = false;
     Key m_key{};
 };
 
 VirtualClock::VirtualClock(std::uint32_t startTick) : m_startTick(startTick) {}
 
-VirtualClock::~VirtualClock() = default;
+VirtualClock::~VirtualClock() {
+    // Timers are owned by whoever made them and may be destroyed later.
+    for (auto* t : m_timers) t->detach();
+}
 
 std::unique_ptr<Timer> VirtualClock::createTimer(std::string name, int intervalMs,
                                                  std::function<void()> handler) {

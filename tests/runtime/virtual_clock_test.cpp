@@ -141,6 +141,21 @@ TEST_F(VirtualClockTest, DestroyingARunningTimerCancelsIt) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST(VirtualClockLifetime, ATimerMayOutliveItsClock) {
+    std::unique_ptr<Timer> t;
+    {
+        VirtualClock clock;
+        t = clock.createTimer("t", 10, [] {});
+        t->start();
+    }
+    // Nothing of the clock is touched any more.
+    t->stop();
+    t->start();
+    t->setInterval(20);
+    EXPECT_TRUE(t->enabled());
+    t.reset();
+}
+
 TEST_F(VirtualClockTest, ReportsRunningTimersByName) {
     auto t1 = clock.createTimer("Timer1", 500);
     auto t2 = clock.createTimer("intimer", 2000);
