@@ -51,6 +51,7 @@ public:
 class TimerBase : public Timer {
 public:
     TimerBase(std::string name, int intervalMs, std::function<void()> handler);
+    ~TimerBase() override;
 
     const std::string& name() const override { return m_name; }
     int interval() const override { return m_interval; }
@@ -72,6 +73,8 @@ private:
     int m_interval;
     bool m_enabled = false;
     bool m_inHandler = false;
+    // Set while the handler runs; tells fire() that the handler destroyed the timer.
+    bool* m_destroyed = nullptr;
     std::function<void()> m_handler;
 };
 

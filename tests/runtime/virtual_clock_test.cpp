@@ -141,6 +141,18 @@ TEST_F(VirtualClockTest, DestroyingARunningTimerCancelsIt) {
     EXPECT_TRUE(log.empty());
 }
 
+TEST_F(VirtualClockTest, AHandlerMayDestroyItsOwnTimer) {
+    std::unique_ptr<Timer> t;
+    t = clock.createTimer("Timer22", 10, [&] {
+        log.push_back("expired@" + std::to_string(clock.now()));
+        t.reset();
+    });
+    t->start();
+    clock.advance(100);
+    EXPECT_EQ(log, (std::vector<std::string>{"expired@10"}));
+    EXPECT_FALSE(t);
+}
+
 TEST(VirtualClockLifetime, ATimerMayOutliveItsClock) {
     std::unique_ptr<Timer> t;
     {

@@ -46,5 +46,19 @@ TEST(QtScheduler, TimerKeepsVclSemantics) {
     EXPECT_FALSE(t->enabled());
 }
 
+TEST(QtScheduler, AHandlerMayDestroyItsOwnTimer) {
+    QtScheduler scheduler;
+    int fired = 0;
+    std::unique_ptr<Timer> t;
+    t = scheduler.createTimer("Timer22", 10, [&] {
+        ++fired;
+        t.reset();
+    });
+    t->start();
+    scheduler.pumpWait(100);
+    EXPECT_EQ(fired, 1);
+    EXPECT_FALSE(t);
+}
+
 }  // namespace
 }  // namespace ampdesk
