@@ -9,6 +9,7 @@
 
 #include "color_button.h"
 #include "control_factory.h"
+#include "crossover_response.h"
 #include "edition_texts.h"
 #include "form_builders.h"
 #include "level_scales.h"
@@ -24,18 +25,6 @@ namespace {
 
 constexpr int kFieldHeight = 21;
 constexpr int kSpinWidth = 16;
-
-QStringList alignmentTexts() {
-    return {"12db-Bworth", "12db-LR",     "12db-Bessel", "18db-Bworth", "18db-LR",
-            "18db-Bessel", "24db-Bworth", "24db-LR",     "24db-Bessel"};
-}
-
-QStringList temperatureListTexts(Edition edition) {
-    QStringList items;
-    for (std::string_view t : TemperatureListTexts(edition))
-        items << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-    return items;
-}
 
 // The six band rows with their headings and the reset button.
 void buildBandTable(TForm1& form, QWidget* table) {
@@ -180,16 +169,16 @@ void buildCrossoverBox(TForm1& form, QWidget* parent) {
     form.RzSpinButtons181 =
         spin(box, "RzSpinButtons181", QRect(104, top, kSpinWidth, kFieldHeight));
     label(box, "highPassUnit", QStringLiteral("Hz"), QPoint(124, top + 3));
-    form.RzComboBox69 =
-        list(box, "RzComboBox69", alignmentTexts(), QRect(8, top + 24, listWidth, kFieldHeight));
+    form.RzComboBox69 = list(box, "RzComboBox69", textList(AlignmentTexts()),
+                             QRect(8, top + 24, listWidth, kFieldHeight));
     label(box, "lowPassLabel", QStringLiteral("低通"), QPoint(8, top + 56));
     form.RzEdit206 =
         edit(box, "RzEdit206", QStringLiteral("21900"), QRect(40, top + 53, 64, kFieldHeight));
     form.RzSpinButtons182 =
         spin(box, "RzSpinButtons182", QRect(104, top + 53, kSpinWidth, kFieldHeight));
     label(box, "lowPassUnit", QStringLiteral("Hz"), QPoint(124, top + 56));
-    form.RzComboBox71 =
-        list(box, "RzComboBox71", alignmentTexts(), QRect(8, top + 77, listWidth, kFieldHeight));
+    form.RzComboBox71 = list(box, "RzComboBox71", textList(AlignmentTexts()),
+                             QRect(8, top + 77, listWidth, kFieldHeight));
 }
 
 // Edition A's fixed boxes: delay, signal (polarity and volume), temperature.
@@ -235,7 +224,7 @@ void buildEditionABoxes(TForm1& form, QWidget* area) {
         label(form.temperatureBox, "RzLabel37", QStringLiteral("--"), QRect(64, 46, 54, 16));
     form.temperatureValue = form.RzLabel35;
     form.attenuationValue = form.RzLabel37;
-    form.RzComboBox9 = list(form.temperatureBox, "RzComboBox9", temperatureListTexts(ed),
+    form.RzComboBox9 = list(form.temperatureBox, "RzComboBox9", textList(TemperatureListTexts(ed)),
                             QRect(8, 20, 100, kFieldHeight));
     form.RzComboBox9->setCurrentIndex(kTemperatureIndexMax);
     form.RzComboBox9->hide();

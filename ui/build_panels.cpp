@@ -23,14 +23,6 @@ using namespace controls;
 
 namespace {
 
-template <std::size_t N>
-QStringList toList(const std::array<std::string_view, N>& items) {
-    QStringList out;
-    for (std::string_view t : items)
-        out << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
-    return out;
-}
-
 // Light text for labels drawn on the dark panel pictures.
 void lightText(QLabel* l) {
     QPalette pal = l->palette();
@@ -97,11 +89,11 @@ void buildFloatingPanels(TForm1& form, QWidget* client) {
     form.RzLabel5 = label(lim, "RzLabel5", texts::kLimiterTitle[0].in(ed), QRect(8, 6, 130, 16));
     form.SpeedButton21 = closeBox(lim, "SpeedButton21", QRect(156, 4, 14, 14));
     label(lim, "thresholdCaption", QStringLiteral("阈值"), QPoint(8, 32));
-    form.RzComboBox2 = list(lim, "RzComboBox2", toList(ThresholdTexts()), QRect(72, 28, 96, 21));
+    form.RzComboBox2 = list(lim, "RzComboBox2", textList(ThresholdTexts()), QRect(72, 28, 96, 21));
     label(lim, "attackCaption", QStringLiteral("启动时间"), QPoint(8, 60));
-    form.RzComboBox3 = list(lim, "RzComboBox3", toList(AttackTexts()), QRect(72, 56, 96, 21));
+    form.RzComboBox3 = list(lim, "RzComboBox3", textList(AttackTexts()), QRect(72, 56, 96, 21));
     label(lim, "releaseCaption", QStringLiteral("恢复时间"), QPoint(8, 88));
-    form.RzComboBox5 = list(lim, "RzComboBox5", toList(ReleaseTexts()), QRect(72, 84, 96, 21));
+    form.RzComboBox5 = list(lim, "RzComboBox5", textList(ReleaseTexts()), QRect(72, 84, 96, 21));
     form.RzComboBox4 =
         list(lim, "RzComboBox4",
              {"0.5 ms/dB", "1 ms/dB", "2 ms/dB", "5 ms/dB", "10 ms/dB", "20 ms/dB", "50 ms/dB"},
@@ -113,8 +105,8 @@ void buildFloatingPanels(TForm1& form, QWidget* client) {
         form.RzGroupBox13 =
             group(client, "RzGroupBox13", QStringLiteral("温度设定 "), lay.rzGroupBox13);
         label(form.RzGroupBox13, "tempSettingLabel", QStringLiteral("温度设定 "), QPoint(10, 26));
-        QStringList temps = toList(TemperatureListTexts(ed));
-        form.RzComboBox9 = list(form.RzGroupBox13, "RzComboBox9", temps, QRect(86, 22, 100, 21));
+        form.RzComboBox9 = list(form.RzGroupBox13, "RzComboBox9",
+                                textList(TemperatureListTexts(ed)), QRect(86, 22, 100, 21));
         form.RzComboBox9->setCurrentIndex(kTemperatureIndexMax);
         form.SpeedButton4 = closeBox(form.RzGroupBox13, "SpeedButton4",
                                      QRect(lay.rzGroupBox13.width() - 18, 4, 14, 14));

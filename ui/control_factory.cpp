@@ -82,6 +82,13 @@ PictureBox* picture(QWidget* parent, const char* name, const QImage& image, QPoi
     return p;
 }
 
+QStringList textList(std::span<const std::string_view> texts) {
+    QStringList out;
+    for (std::string_view t : texts)
+        out << QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+    return out;
+}
+
 void setLabelColor(QLabel* label, const QColor& color) {
     QPalette pal = label->palette();
     pal.setColor(QPalette::Window, color);

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <span>
+#include <string_view>
 
 class QCheckBox;
 class QComboBox;
@@ -39,6 +41,9 @@ QComboBox* list(QWidget* parent, const char* name, const QStringList& items, QRe
 QCheckBox* checkBox(QWidget* parent, const char* name, const QString& text, QRect geometry);
 SpinButtons* spin(QWidget* parent, const char* name, QRect geometry);
 PictureBox* picture(QWidget* parent, const char* name, const QImage& image, QPoint pos);
+
+// The entries of a drop-down list from one of the program's text tables.
+QStringList textList(std::span<const std::string_view> texts);
 
 // Fills a label's background with a colour.
 void setLabelColor(QLabel* label, const QColor& color);

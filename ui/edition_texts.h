@@ -115,9 +115,6 @@ inline constexpr EditionText kIdBoxLabel{"设置设备ID :",            "设置 
 // Initial-data box.
 inline constexpr EditionText kInitialDataTitle{"最初数据加载模式:", "初始数据加载模式:"};
 inline constexpr EditionText kInitialDataSource{"指定一个初始数据设备ID:", "指定初始数据的一个设备ID:"};
-
-// The last entry of the temperature-setting list.
-inline constexpr EditionText kTemperatureLowest{"<=10 °C",          "10 °C"};
 // clang-format on
 
 }  // namespace texts
