@@ -19,6 +19,9 @@ SerialLink::SerialLink(Scheduler& scheduler, SerialBackend& backend)
 SerialLink::~SerialLink() { m_backend.setListener({}, {}); }
 
 void SerialLink::Open() {
+    // A port still open would otherwise be lost: Close no longer reaches it
+    // and, held exclusively, it refuses every later open.
+    Close();
     m_notifyFree = true;
     m_broken = false;
     m_suspended = false;

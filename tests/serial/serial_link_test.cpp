@@ -52,6 +52,21 @@ TEST_F(SerialLinkTest, OpenFailuresLeavePortOpenFalseAndNothingOpen) {
     EXPECT_FALSE(port.isOpen());
 }
 
+TEST_F(SerialLinkTest, OpenWhileOpenReleasesTheOldPortFirst) {
+    connect();
+    link.Open();  // the same port again
+    EXPECT_TRUE(link.PortOpen());
+    EXPECT_EQ(port.openCount(), 2);
+    EXPECT_EQ(port.closeCount(), 1);
+    link.CurrentPort = 2;  // a port that is not there
+    link.Open();
+    EXPECT_FALSE(link.PortOpen());
+    EXPECT_FALSE(port.isOpen());
+    link.CurrentPort = 1;
+    link.Open();
+    EXPECT_TRUE(link.PortOpen());
+}
+
 TEST_F(SerialLinkTest, BytesBecomeUpperCaseHexAfterTheGatherPause) {
     connect();
     port.inject({0xA5, 0xA5, 0x01, 0x0A, 0xbc});
