@@ -28,7 +28,7 @@ void BlockApplier::decodeAndRefresh(Origin origin) {
     auto& state = m_ctx.state;
     BlockCodec::DecodeBlockText(m_ctx.link.RxHexBuffer, state);
     const int volume = state.Master.Volume;
-    const int position = m_ctx.edition == Edition::A ? BlockCodec::kMaxVolume - volume : volume;
+    const int position = m_ctx.edition == Edition::A ? kVolumeCodeMax - volume : volume;
     m_ctx.view.setMasterVolumeSlider(position, VolumeText(volume));
     refreshViews(origin);
     if (m_ctx.edition == Edition::A) {

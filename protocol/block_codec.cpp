@@ -2,7 +2,11 @@
 
 #include <algorithm>
 
+#include "band_response.h"
+#include "crossover_response.h"
+#include "eq_scales.h"
 #include "hex_text.h"
+#include "level_scales.h"
 
 namespace ampdesk {
 
@@ -47,16 +51,16 @@ void decodeCrossover(const PayloadReader& in, int s, CrossoverFilter& hpf, Cross
 }
 
 void clampBand(EqBand& band) {
-    band.FreqIndex = std::clamp(band.FreqIndex, 0, 243);
-    band.BandType = std::clamp(band.BandType, 0, 2);
-    band.PeakGain = std::clamp(band.PeakGain, 0, 180);
-    band.ShelfGain = std::clamp(band.ShelfGain, 0, 180);
-    band.QIndex = std::clamp(band.QIndex, 0, 179);
+    band.FreqIndex = std::clamp(band.FreqIndex, 0, kFreqIndexMax);
+    band.BandType = std::clamp(band.BandType, 0, static_cast<int>(BandType::HighShelf));
+    band.PeakGain = std::clamp(band.PeakGain, 0, kEqGainIndexMax);
+    band.ShelfGain = std::clamp(band.ShelfGain, 0, kEqGainIndexMax);
+    band.QIndex = std::clamp(band.QIndex, 0, kQIndexMax);
 }
 
 void clampCrossover(CrossoverFilter& filter) {
-    filter.FreqIndex = std::clamp(filter.FreqIndex, 0, 243);
-    filter.Alignment = std::clamp(filter.Alignment, 0, 8);
+    filter.FreqIndex = std::clamp(filter.FreqIndex, 0, kFreqIndexMax);
+    filter.Alignment = std::clamp(filter.Alignment, 0, kAlignmentCount - 1);
 }
 
 std::uint8_t lo(int value) {
@@ -103,7 +107,7 @@ bool BlockCodec::DecodeBlockText(std::string_view blockText, DeviceState& state)
     auto& m = state.Master;
     m.BassCompensation = in.byte(kMasterMainSection, 0);
     // The volume lives in a slider of range 0..301, which holds what it is given.
-    m.Volume = std::clamp(in.word(kMasterMainSection, 2), 0, kMaxVolume);
+    m.Volume = std::clamp(in.word(kMasterMainSection, 2), 0, kVolumeCodeMax);
     m.Delay = in.word(kMasterMainSection, 4);
     m.Polarity = in.byte(kMasterMainSection, 6);
     m.Bridge = in.byte(kMasterMainSection, 7);
@@ -116,7 +120,8 @@ bool BlockCodec::DecodeBlockText(std::string_view blockText, DeviceState& state)
 
 void BlockCodec::ClampToRanges(DeviceState& state) {
     for (int k = 0; k < 3; ++k)
-        state.Outputs[k].Gain = std::clamp(state.Outputs[k].Gain, 0, k == 2 ? 200 : 250);
+        state.Outputs[k].Gain =
+            std::clamp(state.Outputs[k].Gain, 0, k == 2 ? kGainCodeOutput3Max : kGainCodeMax);
     for (int b = 0; b < kFlatBandCount; ++b) clampBand(state.band(b));
     for (int c = 0; c < kChannelCount; ++c) {
         clampCrossover(state.hpf(c));

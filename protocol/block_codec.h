@@ -24,7 +24,6 @@ public:
     static constexpr std::size_t kPayloadTextOffset = 20;
     static constexpr int kSectionCount = 40;
     static constexpr int kParameterSections = 35;  // 35..39 are never decoded
-    static constexpr int kMaxVolume = 301;
 
     // Section of the block addressed by a section write: blocks 0..2 are the
     // outputs with sections 0..8, block 3 the master main section, 4 the

@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 
+#include "eq_scales.h"
+#include "level_scales.h"
+
 namespace ampdesk {
 
 // The typed model of one parameter block plus the device settings and status
@@ -21,18 +24,18 @@ struct LimiterSettings {
 };
 
 struct EqBand {
-    int FreqIndex = 0;   // FrequencyTable index 0..243
-    int BandType = 0;    // 0 PEQ, 1 LS, 2 HS
-    int PeakGain = 120;  // EqGainTable index 0..180 (120 = 0 dB)
-    int ShelfGain = 120;
-    int QIndex = 4;  // QTable index 0..179 (4 = Q 1.0)
+    int FreqIndex = 0;                // FrequencyTable index 0..243
+    int BandType = 0;                 // 0 PEQ, 1 LS, 2 HS
+    int PeakGain = kEqGainIndexFlat;  // EqGainTable index 0..180 (120 = 0 dB)
+    int ShelfGain = kEqGainIndexFlat;
+    int QIndex = kQIndexDefault;  // QTable index 0..179 (4 = Q 1.0)
 };
 
 inline constexpr int kBandsPerChannel = 6;
 inline constexpr int kChannelCount = 4;  // outputs 1..3, then the master
 inline constexpr int kMasterChannel = 3;
 inline constexpr int kFlatBandCount = kBandsPerChannel * kChannelCount;
-inline constexpr int kLowPassOffIndex = 243;
+inline constexpr int kLowPassOffIndex = kFreqIndexMax;
 // Frequency indices of bands 1..6 before any block has been read.
 inline constexpr std::array<int, kBandsPerChannel> kDefaultBandFreqIndex = {0,  33,  57,
                                                                             80, 112, 136};
@@ -40,9 +43,9 @@ inline constexpr std::array<int, kBandsPerChannel> kDefaultBandFreqIndex = {0,  
 struct OutputChannel {
     OutputChannel();
 
-    int Gain = 120;  // gain code 0..250 (output 3: 0..200)
-    int On = 1;      // non-zero: sounding
-    int Delay = 0;   // 16-bit delay code
+    int Gain = kGainCodeStart;  // gain code 0..250 (output 3: 0..200)
+    int On = 1;                 // non-zero: sounding
+    int Delay = 0;              // 16-bit delay code
     int Polarity = 0;
     CrossoverFilter Hpf;
     CrossoverFilter Lpf{kLowPassOffIndex, 0};

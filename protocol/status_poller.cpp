@@ -1,7 +1,5 @@
 #include "status_poller.h"
 
-#include <algorithm>
-
 #include "device_frame.h"
 #include "hex_text.h"
 #include "level_scales.h"
@@ -76,9 +74,10 @@ void StatusPoller::HandleStatus() {
     const int port = m_ctx.link.CurrentPort;
     if (f.SearchRunning && port >= 1 && SearchHitTable::inRange(port, f.ProbeId))
         f.SearchHits.set(port, f.ProbeId);
-    // The one big-endian value of the amplifier's payloads.
-    const int reading = std::min(payloadByte(2) * 256 + payloadByte(3), kMaxReading);
-    m_ctx.state.TemperatureIndex = SensorToTemperatureIndex(static_cast<std::uint16_t>(reading));
+    // The one big-endian value of the amplifier's payloads; the conversion
+    // limits it to 5118.
+    const auto reading = static_cast<std::uint16_t>(payloadByte(2) * 256 + payloadByte(3));
+    m_ctx.state.TemperatureIndex = SensorToTemperatureIndex(reading);
     m_ctx.view.setTemperatureText(TemperatureText(m_ctx.state.TemperatureIndex));
     m_ctx.state.Attenuation = payloadByte(4);
     m_ctx.view.setAttenuationText(std::to_string(m_ctx.state.Attenuation) + " dB");

@@ -13,8 +13,6 @@ class SendScheduler;
 // and the two message timers Timer2 and Timer11.
 class StatusPoller {
 public:
-    static constexpr int kMaxReading = 5118;
-
     StatusPoller(ProtocolContext& context, SendScheduler& sender);
     StatusPoller(const StatusPoller&) = delete;
     StatusPoller& operator=(const StatusPoller&) = delete;
