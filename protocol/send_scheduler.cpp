@@ -145,11 +145,11 @@ void SendScheduler::sendTick() {
         return;
     }
     t.Timer7->stop();
-    link.TxBytes.clear();
+    // sendBytes replaces TxBytes; an unknown type leaves it empty and writes nothing.
     const auto frame = frameFor(m_currentType);
     sendBytes(link, frame);
     // Broadcast: every amplifier on the line gets it twice.
-    if (m_ctx.ids.broadcast()) sendBytes(link, frameFor(m_currentType));
+    if (m_ctx.ids.broadcast()) sendBytes(link, frame);
     countResetProgress();
     m_currentType = 0;
     t.Timer4->start();
