@@ -99,7 +99,7 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     colourBandLabels();
     if (edition == Edition::A) openEqFrame(kSectionMaster);
 
-    m_form4 = std::make_unique<TForm4>(edition, this);
+    m_form4 = std::make_unique<TForm4>(edition, m_pictures.bridgeDiagram, this);
 
     Timer124 = services.scheduler.createTimer("Timer124", 10, [this] { Timer124Timer(); });
     Timer124->start();

@@ -2,11 +2,10 @@
 
 #include "edition_texts.h"
 #include "picture_box.h"
-#include "window_pictures.h"
 
 namespace ampdesk {
 
-TForm4::TForm4(Edition edition, QWidget* parent) : QDialog(parent) {
+TForm4::TForm4(Edition edition, const QImage& diagram, QWidget* parent) : QDialog(parent) {
     setObjectName("TForm4");
     setWindowTitle(texts::kForm4Caption.in(edition));
     setFixedSize(kClientWidth, kClientHeight);
@@ -14,7 +13,7 @@ TForm4::TForm4(Edition edition, QWidget* parent) : QDialog(parent) {
 
     bridgePicture = new PictureBox(this);
     bridgePicture->setObjectName("bridgePicture");
-    bridgePicture->setPicture(drawBridgeDiagram());
+    bridgePicture->setPicture(diagram);
     bridgePicture->move(4, 0);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QImage>
 
 #include "edition.h"
 
@@ -16,7 +17,8 @@ public:
     static constexpr int kClientWidth = 722;
     static constexpr int kClientHeight = 158;
 
-    explicit TForm4(Edition edition, QWidget* parent = nullptr);
+    // Shows diagram, the main window's drawn bridge picture.
+    TForm4(Edition edition, const QImage& diagram, QWidget* parent = nullptr);
 
     PictureBox* bridgePicture;  // 713 x 157
 };

@@ -84,8 +84,6 @@ void drawArrowLine(QPainter& p, QPointF from, QPointF to) {
     if (len > 0) drawArrowHead(p, to, d / len);
 }
 
-}  // namespace
-
 QImage drawFaderBackground() {
     QImage img = blank(163, 250);
     QPainter p(&img);
@@ -177,16 +175,6 @@ QImage drawBridgeArrow() {
     return img;
 }
 
-QImage drawRowLine(int width) {
-    QImage img = blank(width, 2);
-    QPainter p(&img);
-    p.setPen(QColor(150, 150, 150));
-    p.drawLine(0, 0, width - 1, 0);
-    p.setPen(QColor(90, 90, 90));
-    p.drawLine(0, 1, width - 1, 1);
-    return img;
-}
-
 QImage drawDelayBackground() {
     QImage img = blank(164, 219);
     QPainter p(&img);
@@ -262,6 +250,18 @@ QImage drawBridgeDiagram() {
     drawArrowLine(p, QPointF(splitX, lowY), QPointF(lowOut.left(), lowY));
     drawBlock(p, midOut, QStringLiteral("MID OUT"));
     drawBlock(p, lowOut, QStringLiteral("LOW OUT"));
+    return img;
+}
+
+}  // namespace
+
+QImage drawRowLine(int width) {
+    QImage img = blank(width, 2);
+    QPainter p(&img);
+    p.setPen(QColor(150, 150, 150));
+    p.drawLine(0, 0, width - 1, 0);
+    p.setPen(QColor(90, 90, 90));
+    p.drawLine(0, 1, width - 1, 1);
     return img;
 }
 

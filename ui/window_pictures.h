@@ -20,15 +20,8 @@ struct WindowPictures {
     QImage bridgeDiagram;     // 713 x 157
 };
 
-// The single drawings, for the controls that need only one.
-QImage drawFaderBackground();
-QImage drawKnob(bool pressed);
-QImage drawConnectionIcon(bool connected);
-QImage drawRowArrow();
-QImage drawBridgeArrow();
-QImage drawDelayBackground();
-QImage drawBridgeDiagram();
-// A thin grey line joining a row's arrow to its buttons.
+// A thin grey line joining a row's arrow to its buttons, as wide as the row
+// needs.
 QImage drawRowLine(int width);
 
 }  // namespace ampdesk

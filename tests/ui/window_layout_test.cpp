@@ -281,6 +281,7 @@ TEST(WindowLayout, BridgePictureWindow) {
         EXPECT_EQ(form4->size(), QSize(722, 158));
         EXPECT_EQ(form4->minimumSize(), form4->maximumSize());
         EXPECT_EQ(form4->bridgePicture->size(), QSize(713, 157));
+        EXPECT_EQ(form4->bridgePicture->canvas(), f.form->pictures().bridgeDiagram);
         EXPECT_TRUE(form4->isModal());
     }
 }
