@@ -153,26 +153,27 @@ QImage drawConnectionIcon(bool connected) {
     return img;
 }
 
-QImage drawRowArrow() {
-    QImage img = blank(30, 28);
+// The grey arrows of the output rows.
+QImage drawGreyArrow(int w, int h, const QPolygonF& outline) {
+    QImage img = blank(w, h);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QColor(90, 90, 90));
     p.setBrush(QColor(150, 150, 150));
-    p.drawPolygon(QPolygonF({QPointF(1, 9), QPointF(17, 9), QPointF(17, 2), QPointF(29, 14),
-                             QPointF(17, 26), QPointF(17, 19), QPointF(1, 19)}));
+    p.drawPolygon(outline);
     return img;
 }
 
+QImage drawRowArrow() {
+    return drawGreyArrow(30, 28,
+                         QPolygonF({QPointF(1, 9), QPointF(17, 9), QPointF(17, 2), QPointF(29, 14),
+                                    QPointF(17, 26), QPointF(17, 19), QPointF(1, 19)}));
+}
+
 QImage drawBridgeArrow() {
-    QImage img = blank(28, 30);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QColor(90, 90, 90));
-    p.setBrush(QColor(150, 150, 150));
-    p.drawPolygon(QPolygonF({QPointF(9, 1), QPointF(19, 1), QPointF(19, 17), QPointF(26, 17),
-                             QPointF(14, 29), QPointF(2, 17), QPointF(9, 17)}));
-    return img;
+    return drawGreyArrow(28, 30,
+                         QPolygonF({QPointF(9, 1), QPointF(19, 1), QPointF(19, 17), QPointF(26, 17),
+                                    QPointF(14, 29), QPointF(2, 17), QPointF(9, 17)}));
 }
 
 QImage drawDelayBackground() {
