@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "block_codec.h"
+
 namespace ampdesk {
 
 namespace {
@@ -14,16 +16,19 @@ constexpr Section kLimiter{0x13, 0, 0, 0, 0, 0, 0, 0};
 constexpr Section kEqBand{0x00, 0x00, 0x78, 0x00, 0x78, 0x00, 0x04, 0x00};
 constexpr Section kMasterMain{0x00, 0x00, 0x2D, 0x01, 0, 0, 0, 0};
 
+// Block numbers as section writes address them: outputs 0..2 with sections
+// 0..8, then the master's main section, crossover and bands 1..6.
 constexpr int kOutputs = 3;
-constexpr int kSectionsPerOutput = 9;
-constexpr int kMasterMainSection = 27;
-constexpr int kMasterCrossoverSection = 28;
-constexpr int kFirstMasterBand = 29;
-constexpr int kUsedSections = 35;
+constexpr int kMasterMainBlock = 3;
+constexpr int kMasterCrossoverBlock = 4;
+constexpr int kFirstMasterBandBlock = 5;
 constexpr std::uint8_t kLastBlock = 0x0A;
 
-void putSection(VirtualAmplifier::Block& block, int s, const Section& bytes) {
-    std::copy(bytes.begin(), bytes.end(), block.begin() + s * 8);
+void putSection(VirtualAmplifier::Block& block, int blockNumber, int section,
+                const Section& bytes) {
+    const auto offset = VirtualAmplifier::sectionOffset(static_cast<std::uint8_t>(blockNumber),
+                                                        static_cast<std::uint8_t>(section));
+    std::copy(bytes.begin(), bytes.end(), block.begin() + static_cast<std::ptrdiff_t>(*offset));
 }
 
 }  // namespace
@@ -37,26 +42,23 @@ VirtualAmplifier::VirtualAmplifier(int shownId) {
 VirtualAmplifier::Block VirtualAmplifier::defaultBlock() {
     Block b{};
     for (int out = 0; out < kOutputs; ++out) {
-        const int base = out * kSectionsPerOutput;
-        putSection(b, base, kOutputMain);
-        putSection(b, base + 1, kCrossover);
-        putSection(b, base + 2, kLimiter);
-        for (int band = 0; band < 6; ++band) putSection(b, base + 3 + band, kEqBand);
+        putSection(b, out, 0, kOutputMain);
+        putSection(b, out, 1, kCrossover);
+        putSection(b, out, 2, kLimiter);
+        for (int band = 0; band < kBandsPerChannel; ++band) putSection(b, out, 3 + band, kEqBand);
     }
-    putSection(b, kMasterMainSection, kMasterMain);
-    putSection(b, kMasterCrossoverSection, kCrossover);
-    for (int s = kFirstMasterBand; s < kUsedSections; ++s) putSection(b, s, kEqBand);
+    putSection(b, kMasterMainBlock, 0, kMasterMain);
+    putSection(b, kMasterCrossoverBlock, 0, kCrossover);
+    for (int band = 0; band < kBandsPerChannel; ++band)
+        putSection(b, kFirstMasterBandBlock + band, 0, kEqBand);
     return b;
 }
 
 std::optional<std::size_t> VirtualAmplifier::sectionOffset(std::uint8_t block,
                                                            std::uint8_t section) {
-    if (block < kOutputs) {
-        if (section >= kSectionsPerOutput) return std::nullopt;
-        return (std::size_t{block} * kSectionsPerOutput + section) * kSectionSize;
-    }
-    if (block <= kLastBlock && section == 0) return (24u + block) * kSectionSize;
-    return std::nullopt;
+    const int s = BlockCodec::sectionIndex(block, section);
+    if (s < 0) return std::nullopt;
+    return static_cast<std::size_t>(s) * kSectionSize;
 }
 
 void VirtualAmplifier::setShownId(int id) {

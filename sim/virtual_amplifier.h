@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "block_codec.h"
 #include "device_frame.h"
 
 namespace ampdesk {
@@ -15,11 +16,11 @@ namespace ampdesk {
 class VirtualAmplifier {
 public:
     static constexpr int kGroupCount = 20;
-    static constexpr std::size_t kBlockSize = 320;
+    using Block = ParameterBlock;
+    static constexpr std::size_t kBlockSize = std::tuple_size_v<Block>;
     static constexpr std::size_t kNameSize = 20;
-    static constexpr std::size_t kSectionSize = 8;
+    static constexpr std::size_t kSectionSize = std::tuple_size_v<SectionBytes>;
 
-    using Block = std::array<std::uint8_t, kBlockSize>;
     using Name = std::array<std::uint8_t, kNameSize>;
 
     // What a frame did to the amplifier.
