@@ -86,6 +86,12 @@ int main(int argc, char* argv[]) {
     for (int s : {SIGINT, SIGTERM, SIGHUP}) sigaddset(&stopSignals, s);
     sigprocmask(SIG_BLOCK, &stopSignals, nullptr);
     const int signalFd = signalfd(-1, &stopSignals, SFD_NONBLOCK | SFD_CLOEXEC);
+    if (signalFd < 0) {
+        // With the signals blocked and nothing reading them, nothing but
+        // SIGKILL would stop us and the link would stay behind.
+        std::perror("ampsim: signalfd");
+        return 1;
+    }
     ::signal(SIGPIPE, SIG_IGN);
 
     QCoreApplication app(argc, argv);
