@@ -17,20 +17,20 @@ bool ScriptedDialogs::askYesNo(const std::string& text, const std::string& capti
 }
 
 std::optional<std::string> ScriptedDialogs::getOpenFileName(const FileDialogOptions& options) {
-    m_records.push_back({Kind::Open, options.filterLabel, options.title, MessageIcon::None,
-                         DefaultButton::No, options});
-    if (m_openPaths.empty()) return std::nullopt;
-    auto path = m_openPaths.front();
-    m_openPaths.pop_front();
-    return path;
+    return fileDialog(Kind::Open, options, m_openPaths);
 }
 
 std::optional<std::string> ScriptedDialogs::getSaveFileName(const FileDialogOptions& options) {
-    m_records.push_back({Kind::Save, options.filterLabel, options.title, MessageIcon::None,
-                         DefaultButton::No, options});
-    if (m_savePaths.empty()) return std::nullopt;
-    auto path = m_savePaths.front();
-    m_savePaths.pop_front();
+    return fileDialog(Kind::Save, options, m_savePaths);
+}
+
+std::optional<std::string> ScriptedDialogs::fileDialog(
+    Kind kind, const FileDialogOptions& options, std::deque<std::optional<std::string>>& paths) {
+    m_records.push_back(
+        {kind, options.filterLabel, options.title, MessageIcon::None, DefaultButton::No, options});
+    if (paths.empty()) return std::nullopt;
+    auto path = paths.front();
+    paths.pop_front();
     return path;
 }
 

@@ -40,6 +40,9 @@ public:
     void clear() { m_records.clear(); }
 
 private:
+    std::optional<std::string> fileDialog(Kind kind, const FileDialogOptions& options,
+                                          std::deque<std::optional<std::string>>& paths);
+
     std::vector<Record> m_records;
     std::deque<bool> m_answers;
     std::deque<std::optional<std::string>> m_openPaths;
