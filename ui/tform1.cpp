@@ -90,12 +90,7 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     placeGroups();
     m_graph->ClearPlot();
     resize(m_layout.windowWidth, m_layout.windowHeight);
-    Image2->canvas() =
-        m_pictures.faderBackground.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    {
-        QPainter p(&Image2->canvas());
-        p.drawImage(KnobLeft[0], 56, m_pictures.knob);
-    }
+    drawFader(KnobLeft[0], 56);
     colourBandLabels();
     if (edition == Edition::A) openEqFrame(kSectionMaster);
 
@@ -453,14 +448,17 @@ void TForm1::refreshGainView(int output) {
     if (output < 0 || output > 2) return;
     const int gain = state().Outputs[output].Gain;
     KnobTop[output] = DbToFaderPosition(GainCodeToDb(gain)) - kFaderKnobTopOffset;
-    QImage& fader = Image2->canvas();
-    QPainter p(&fader);
+    drawFader(KnobLeft[output], KnobTop[output]);
+    RzEdit17->setText(qtext(GainText(gain)));
+}
+
+void TForm1::drawFader(int knobLeft, int knobTop) {
+    QPainter p(&Image2->canvas());
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(0, 0, m_pictures.faderBackground);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    p.drawImage(KnobLeft[output], KnobTop[output], m_pictures.knob);
+    p.drawImage(knobLeft, knobTop, m_pictures.knob);
     Image2->update();
-    RzEdit17->setText(qtext(GainText(gain)));
 }
 
 void TForm1::fillDelayEditor(int section) {

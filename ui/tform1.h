@@ -417,6 +417,8 @@ private:
     void applyEditionAFonts();
     void placeGroups();
     void colourBandLabels();
+    // The fader picture: its background with the knob at rest on it.
+    void drawFader(int knobLeft, int knobTop);
     void connectPanelButtons();
     // Stands in for the start-up quick search until it exists.
     void Timer124Timer();

@@ -154,6 +154,8 @@ TEST_F(PanelsB, PanelsShowTheStateOfTheirOutput) {
     w.RzButton57->click();
     EXPECT_EQ(w.RzEdit17->text(), QStringLiteral("-12.0 dB"));
     EXPECT_EQ(w.KnobTop[2], 147 - 5);
+    EXPECT_EQ(w.Image2->canvas().copy(73, 142, 12, 13), w.pictures().knob);
+    EXPECT_NE(w.Image2->canvas().copy(73, 56, 12, 13), w.pictures().knob);  // moved away
 
     w.RzButton50->click();
     EXPECT_EQ(w.ScrollBar1->value(), 412);

@@ -300,6 +300,8 @@ TEST(WindowLayout, DrawnPicturesHaveTheirSizes) {
     EXPECT_EQ(p.delayBackground.size(), QSize(164, 219));
     EXPECT_EQ(p.bridgeDiagram.size(), QSize(713, 157));
     EXPECT_EQ(f.form->Image2->size(), QSize(163, 250));
+    // The fader starts with the knob at rest at 73, 56.
+    EXPECT_EQ(f.form->Image2->canvas().copy(73, 56, 12, 13), p.knob);
     // The connection icon starts red.
     const QColor centre = f.form->Image15->canvas().pixelColor(5, 12);
     EXPECT_GT(centre.red(), 150);
