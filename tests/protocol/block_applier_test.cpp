@@ -142,9 +142,7 @@ TEST_P(BlockApplierTest, BlockTextAfterTheLinkClosedLeavesPortOpenFalse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, BlockApplierTest, ::testing::Values(Edition::A, Edition::B),
-                         [](const auto& info) {
-                             return info.param == Edition::A ? std::string("A") : std::string("B");
-                         });
+                         editionName);
 
 }  // namespace
 }  // namespace ampdesk

@@ -200,9 +200,7 @@ TEST_P(DispatcherRandomTest, LongRandomStreamsNeverCrashOrGrowTheBuffer) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, DispatcherRandomTest,
-                         ::testing::Values(Edition::A, Edition::B), [](const auto& info) {
-                             return info.param == Edition::A ? std::string("A") : std::string("B");
-                         });
+                         ::testing::Values(Edition::A, Edition::B), editionName);
 
 }  // namespace
 }  // namespace ampdesk

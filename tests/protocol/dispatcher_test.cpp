@@ -252,9 +252,7 @@ TEST_P(DispatcherTest, SearchHitsOnlyForRealPortsAndProbes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, DispatcherTest, ::testing::Values(Edition::A, Edition::B),
-                         [](const auto& info) {
-                             return info.param == Edition::A ? std::string("A") : std::string("B");
-                         });
+                         editionName);
 
 }  // namespace
 }  // namespace ampdesk

@@ -86,6 +86,11 @@ inline Bytes namesAnswer(const std::vector<std::string>& names) {
             payload[20 * i + c] = static_cast<std::uint8_t>(names[i][c]);
     return answer(0x52, 0, 0x26, payload);
 }
+// The parameter name of suites that run in both editions.
+inline std::string editionName(const ::testing::TestParamInfo<Edition>& info) {
+    return info.param == Edition::A ? "A" : "B";
+}
+
 inline Bytes operator+(Bytes a, const Bytes& b) {
     a.insert(a.end(), b.begin(), b.end());
     return a;

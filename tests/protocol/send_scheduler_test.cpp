@@ -286,9 +286,7 @@ TEST_P(SendSchedulerTest, WorkedExampleWrittenBackAfterARead) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, SendSchedulerTest, ::testing::Values(Edition::A, Edition::B),
-                         [](const auto& info) {
-                             return info.param == Edition::A ? std::string("A") : std::string("B");
-                         });
+                         editionName);
 
 }  // namespace
 }  // namespace ampdesk

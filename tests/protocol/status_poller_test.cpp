@@ -143,9 +143,7 @@ TEST_P(StatusPollerTest, SettingsAnswerTexts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothEditions, StatusPollerTest, ::testing::Values(Edition::A, Edition::B),
-                         [](const auto& info) {
-                             return info.param == Edition::A ? std::string("A") : std::string("B");
-                         });
+                         editionName);
 
 }  // namespace
 }  // namespace ampdesk
