@@ -72,6 +72,25 @@ TEST_P(StatusPollerTest, SilenceDisconnectsTwoSecondsAfterTheFirstUnansweredPoll
     EXPECT_FALSE(f.clock.isRunning("intimer"));
 }
 
+TEST_P(StatusPollerTest, ABrokenPortEndsTheConnectionThroughTheWatchdog) {
+    f.engine.timers().Timer1->start();
+    f.clock.advance(530);
+    f.receive(statusAnswer());  // the poll at 500 is answered
+    f.port.vanish();
+    ASSERT_TRUE(f.link.broken());
+    ASSERT_TRUE(f.link.PortOpen());
+    const auto writes = f.port.writes().size();
+    // Polling goes on as if connected; its writes reach nothing.
+    f.clock.advance(2900 - f.clock.now());
+    EXPECT_TRUE(f.clock.isRunning("Timer1"));
+    EXPECT_EQ(f.port.writes().size(), writes);
+    EXPECT_FALSE(f.view.has("disconnect"));
+    f.clock.advance(1000);
+    EXPECT_EQ(disconnectTime(), 3000);
+    EXPECT_EQ(f.dialogs.messages(), Strings{editionA() ? "中断。" : "连接已中断"});
+    EXPECT_FALSE(f.link.PortOpen());
+}
+
 TEST_P(StatusPollerTest, BroadcastSilenceIsNormal) {
     f.engine.ids().DeviceId = 255;
     f.engine.timers().Timer1->start();
