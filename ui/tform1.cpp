@@ -54,7 +54,7 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     setWindowTitle(edition == Edition::A ? "AmpDesk" : "AmpDesk B");
     setFont(QFont("Arial", 9));
 
-    // The controls as designed.
+    // The controls as designed, each group already at its edition's place.
     auto* client = new QWidget(this);
     client->setObjectName("client");
     setCentralWidget(client);
@@ -87,7 +87,6 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     hideEditingGroupsAtStart();
     if (edition == Edition::A) applyEditionAFonts();
     m_graph->DrawPlotGrid(PlotWidth, PlotHeight);
-    placeGroups();
     m_graph->ClearPlot();
     resize(m_layout.windowWidth, m_layout.windowHeight);
     drawFader(KnobLeft[0], 56);
@@ -137,15 +136,6 @@ void TForm1::applyEditionAFonts() {
     for (QLabel* l : findChildren<QLabel*>()) l->setFont(arial);
     for (QComboBox* c : findChildren<QComboBox*>()) c->setFont(QFont("Arial", 8));
     for (SpinButtons* s : findChildren<SpinButtons*>()) s->setColor(kEditionASpinColor);
-}
-
-void TForm1::placeGroups() {
-    RzGroupBox1->move(m_layout.rzGroupBox1.topLeft());
-    RzGroupBox2->move(m_layout.rzGroupBox2.topLeft());
-    RzGroupBox3->move(m_layout.rzGroupBox3.topLeft());
-    RzGroupBox8->move(m_layout.rzGroupBox8.topLeft());
-    GroupBox1->move(m_layout.groupBox1.topLeft());
-    GroupBox2->move(m_layout.groupBox2.topLeft());
 }
 
 void TForm1::colourBandLabels() {

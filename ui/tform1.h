@@ -415,7 +415,6 @@ public:
 private:
     void hideEditingGroupsAtStart();
     void applyEditionAFonts();
-    void placeGroups();
     void colourBandLabels();
     // The fader picture: its background with the knob at rest on it.
     void drawFader(int knobLeft, int knobTop);
