@@ -16,13 +16,8 @@ void ColorButton::setColor(const QColor& color) {
     update();
 }
 
-void ColorButton::setHotTrack(bool on) {
-    m_hotTrack = on;
-    update();
-}
-
 QColor ColorButton::faceColor() const {
-    return (m_hotTrack && m_hovered && isEnabled()) ? m_hotTrackColor : m_color;
+    return (m_hovered && isEnabled()) ? hotTrackColor() : m_color;
 }
 
 void ColorButton::enterEvent(QEnterEvent* event) {

@@ -20,10 +20,7 @@ public:
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
 
-    // Whether the button lights up while the pointer is over it.
-    bool hotTrack() const { return m_hotTrack; }
-    void setHotTrack(bool on);
-    QColor hotTrackColor() const { return m_hotTrackColor; }
+    QColor hotTrackColor() const { return QColor(kHoverColor); }
 
     bool hovered() const { return m_hovered; }
     // The colour the face is painted in right now.
@@ -36,8 +33,6 @@ protected:
 
 private:
     QColor m_color{kNormalColor};
-    QColor m_hotTrackColor{kHoverColor};
-    bool m_hotTrack = true;
     bool m_hovered = false;
 };
 

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "color_button.h"
+#include "control_factory.h"
 #include "edition_texts.h"
 #include "eq_graph.h"
 #include "eq_scales.h"
@@ -34,7 +35,7 @@ namespace ampdesk {
 namespace {
 
 const QColor kOpenPanelColor(255, 255, 128);
-const QColor kNormalColor(224, 224, 224);
+const QColor kNormalColor(ColorButton::kNormalColor);
 const QColor kEditionASpinColor(200, 224, 251);
 
 const QColor kBridgeOnColor(0, 128, 0);
@@ -141,12 +142,11 @@ void TForm1::applyEditionAFonts() {
 void TForm1::colourBandLabels() {
     for (int r = 0; r < 6; ++r) {
         QLabel* l = bandRows[r].label;
-        QPalette pal = l->palette();
-        pal.setColor(QPalette::Window, QColor(EqGraph::kBandColors[r]));
+        controls::setLabelColor(l, QColor(EqGraph::kBandColors[r]));
         // Dark text on the light colours, light text on the dark blue.
+        QPalette pal = l->palette();
         pal.setColor(QPalette::WindowText, r == 5 ? QColor(255, 255, 255) : QColor(0, 0, 0));
         l->setPalette(pal);
-        l->setAutoFillBackground(true);
     }
 }
 
