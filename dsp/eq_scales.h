@@ -63,8 +63,15 @@ inline constexpr double kBandGainMax = 12;
 // ---- Plot geometry (pixels; origin top-left, y downwards) ----
 inline constexpr int PlotWidth = 720;
 inline constexpr int PlotHeight = 249;
-inline constexpr int PlotLeftMargin = static_cast<int>((PlotWidth - 46) * 0.09);   // 60
-inline constexpr int PlotRightMargin = static_cast<int>((PlotWidth - 46) * 0.05);  // 33
+// The margins of a plot `width` pixels wide, as the grid sets them.
+constexpr int plotLeftMargin(int width) {
+    return static_cast<int>((width - 46) * 0.09);
+}
+constexpr int plotRightMargin(int width) {
+    return static_cast<int>((width - 46) * 0.05);
+}
+inline constexpr int PlotLeftMargin = plotLeftMargin(PlotWidth);    // 60
+inline constexpr int PlotRightMargin = plotRightMargin(PlotWidth);  // 33
 // Width of one frequency decade, 581 / 3 pixels.
 inline constexpr double DecadeWidth =
     static_cast<double>(PlotWidth - PlotLeftMargin - PlotRightMargin - 46) / 3.0;
@@ -87,6 +94,14 @@ int DbToY(double db);
 double ColumnFrequency(int x);
 // Nearest FrequencyTable index of a column's frequency (243 above the table).
 int XToFreqIndex(int x);
+// ---- The grid behind the curves, for a plot of any size ----
+// Level line j = 1..8: 40, 63, 86, 109, 133, 156, 179, 202 on the 249-pixel plot.
+int GridRowY(int j, int height = PlotHeight);
+// The grid line of a frequency. It uses 47 where FreqToX uses 46, so a line
+// can sit a pixel left of where a curve of that frequency is drawn (1000 Hz:
+// line 429, curve 430).
+int GridColumnX(double hz, int width = PlotWidth);
+
 // Nearest EqGainTable index of a row. Uses 18 and PlotHeight - 42 where DbToY
 // uses 16 and PlotHeight - 38, so a dragged marker settles up to three pixels
 // away from the pointer; the graph relies on exactly this.

@@ -55,13 +55,6 @@ void vLine(QPainter& p, int x, int y0, int y1) {
     p.drawLine(x, y0, x, y1 - 1);
 }
 
-// The grid's own frequency columns, which use 47 where the curve axis uses 46.
-int gridColumn(double hz, int width, int leftMargin, int rightMargin) {
-    return static_cast<int>(std::trunc(std::log(hz / 20.0) / std::log(10.0) *
-                                       (width - leftMargin - rightMargin - 47) / 3.0)) +
-           leftMargin + 41;
-}
-
 // Plot rows far outside the picture are drawn clipped; keep them in int range.
 int totalToY(double total) {
     if (std::isnan(total)) total = 0.0;
@@ -102,21 +95,14 @@ void EqGraph::DrawPlotGrid(int width, int height) {
     p.drawRect(41, 17, (w - 6) - 41, (h - 24) - 17);
 
     p.setPen(kGridColor);
-    for (int j = 1; j <= 8; ++j) {
-        const int y = 17 + static_cast<int>((h - 40) / 9.0 * j);
-        hLine(p, 42, w - 6, y);
-    }
+    for (int j = 1; j <= 8; ++j) hLine(p, 42, w - 6, GridRowY(j, h));
 
-    const int leftMargin = static_cast<int>((w - 46) * 0.09);
-    const int rightMargin = static_cast<int>((w - 46) * 0.05);
+    // 20 .. 100 Hz in tens, 200 .. 1000 Hz in hundreds, 2 .. 10 kHz in thousands.
     for (int decade = 10; decade <= 1000; decade *= 10) {
-        for (int k = 2; k <= 10; ++k) {
-            const int x = gridColumn(decade * k, w, leftMargin, rightMargin);
-            vLine(p, x, 18, h - 24);
-        }
+        for (int k = 2; k <= 10; ++k) vLine(p, GridColumnX(decade * k, w), 18, h - 24);
     }
-    vLine(p, leftMargin + 41, 18, h - 24);
-    vLine(p, w - rightMargin - 6, 18, h - 24);
+    vLine(p, plotLeftMargin(w) + 41, 18, h - 24);
+    vLine(p, w - plotRightMargin(w) - 6, 18, h - 24);
 
     // Labels on an opaque background the size of the text.
     const QFont font = labelFont();

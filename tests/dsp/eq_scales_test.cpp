@@ -130,6 +130,19 @@ TEST(PlotAxes, GeometryConstants) {
     EXPECT_EQ(kCurveColumns, 672);
 }
 
+TEST(PlotGrid, LevelLinesAndFrequencyLines) {
+    const int rows[] = {40, 63, 86, 109, 133, 156, 179, 202};
+    for (int j = 1; j <= 8; ++j) EXPECT_EQ(GridRowY(j), rows[j - 1]) << j;
+    const struct {
+        double hz;
+        int x;
+    } cases[] = {{20, 101}, {50, 177}, {100, 236}, {1000, 429}, {2000, 487}, {10000, 622}};
+    for (const auto& c : cases) EXPECT_EQ(GridColumnX(c.hz), c.x) << c.hz;
+    // The grid's own divisor puts some lines a pixel left of the curve axis.
+    EXPECT_EQ(FreqToX(1000), GridColumnX(1000) + 1);
+    EXPECT_EQ(FreqToX(20), GridColumnX(20));
+}
+
 TEST(PlotAxes, FrequencyToColumn) {
     const struct {
         double hz;
