@@ -7,9 +7,8 @@ namespace ampdesk {
 
 namespace {
 
-// The constants the amplifier's own drawing used, kept as they are: 2 pi / 96000
-// to seven digits, ln 2 / 2 and ln 2, and the shelf corner factors.
-constexpr double kOmegaPerHz = 6.544985e-5;
+// The constants the amplifier's own drawing used, kept as they are: ln 2 / 2
+// and ln 2 to eight digits, and the shelf corner factors.
 constexpr double kHalfLn2 = 0.34657359;
 constexpr double kLn2 = 0.69314718;
 constexpr double kLowShelfCorner = 1.2727272727;
@@ -20,7 +19,7 @@ constexpr std::array<int, 6> kDefaultMarkerX = {101, 177, 236, 294, 371, 429};
 constexpr int kDefaultMarkerY = 86;
 
 SectionSums peakingSums(double f0, double q, double a) {
-    const double w0 = f0 * kOmegaPerHz;
+    const double w0 = f0 * kDesignOmegaPerHz;
     const double sinW0 = std::sin(w0);
     const double halfSin = std::sin(w0 / 2.0);
     const double oneMinusCosW0 = 2.0 * halfSin * halfSin;
@@ -37,7 +36,7 @@ SectionSums peakingSums(double f0, double q, double a) {
 
 SectionSums shelfSums(BandType type, double f0, double a) {
     const double w0 =
-        f0 * kOmegaPerHz * (type == BandType::LowShelf ? kLowShelfCorner : kHighShelfCorner);
+        f0 * kDesignOmegaPerHz * (type == BandType::LowShelf ? kLowShelfCorner : kHighShelfCorner);
     const double halfSin = std::sin(w0 / 2.0);
     const double oneMinusC = 2.0 * halfSin * halfSin;
     const double c = std::cos(w0);
@@ -74,11 +73,6 @@ void fillCurve(const SectionSums& s, const ColumnTerms& terms, CurveRow& row) {
         const double sn = terms.sinOmega[i];
         out[i] = curveLevelOfSquare(squaredNumerator(s, c, sn) / squaredDenominator(s, c, sn));
     }
-}
-
-void fillFlat(CurveRow& row) {
-    std::fill(row.begin() + curveElement(kFirstCurveColumn),
-              row.begin() + curveElement(kLastCurveColumn) + 1, 0.0);
 }
 
 }  // namespace
@@ -119,7 +113,7 @@ SectionSums BandSectionSums(BandType type, BandMarker marker, int qIndex) {
 void ComputeBandCurve(BandType type, BandMarker marker, int qIndex, CurveRow& row) {
     const bool shelf = type == BandType::LowShelf || type == BandType::HighShelf;
     if ((type != BandType::Peq && !shelf) || (shelf && MarkerGainDb(marker.y) == 0.0)) {
-        fillFlat(row);
+        FlattenCurve(row);
         return;
     }
     fillCurve(BandSectionSums(type, marker, qIndex),

@@ -7,7 +7,6 @@ namespace ampdesk {
 
 namespace {
 
-constexpr double kOmegaPerHz = 6.544985e-5;
 // Stands in for a zero leading denominator coefficient.
 constexpr double kZeroGuard = 1e-10;
 
@@ -69,7 +68,7 @@ struct Design {
 };
 
 Design design(double f0) {
-    const double w = f0 * kOmegaPerHz;
+    const double w = f0 * kDesignOmegaPerHz;
     const double sh = std::sin(w / 2.0);
     const double ch = std::cos(w / 2.0);
     return {std::tan(w / 2.0), std::sin(w), std::cos(w), 2.0 * sh * sh, 2.0 * ch * ch};

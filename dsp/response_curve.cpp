@@ -1,5 +1,6 @@
 #include "response_curve.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -26,6 +27,11 @@ ColumnTerms makeColumnTerms(double halfAngleFactor) {
 
 double CurveLevel(double magnitude) {
     return 40.0 * std::log(magnitude) / kLn101;
+}
+
+void FlattenCurve(CurveRow& row) {
+    std::fill(row.begin() + curveElement(kFirstCurveColumn),
+              row.begin() + curveElement(kLastCurveColumn) + 1, 0.0);
 }
 
 double curveLevelOfSquare(double squaredMagnitude) {

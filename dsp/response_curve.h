@@ -9,6 +9,9 @@
 namespace ampdesk {
 
 inline constexpr double SampleRate = 96000.0;
+// 2 pi / SampleRate cut to seven digits: the design angle per hertz of every
+// band and filter (the curves themselves are evaluated at the full 2 pi).
+inline constexpr double kDesignOmegaPerHz = 6.544985e-5;
 
 // One curve: the value of plot column x (42 .. 713) at element x - 41.
 using CurveRow = std::array<double, kCurveLength>;
@@ -60,6 +63,9 @@ inline double squaredDenominator(const SectionSums& s, double oneMinusCos, doubl
     const double im = s.rd * sinW;
     return re * re + im * im;
 }
+
+// Sets the plot columns of a curve to 0.0; other elements are left alone.
+void FlattenCurve(CurveRow& row);
 
 // CurveLevel of a magnitude given as its square: 20 ln(m^2) / ln(101).
 double curveLevelOfSquare(double squaredMagnitude);

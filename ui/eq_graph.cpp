@@ -130,11 +130,8 @@ void EqGraph::DrawSectionTotal(bool applyBypass) {
         // section drawn; it stays flat until the band is computed again.
         for (int b = 0; b < 6; ++b) {
             const QCheckBox* box = m_form.bandRows[static_cast<std::size_t>(b)].bypass;
-            if (box && box->isChecked()) {
-                CurveRow& row = m_curves.BandCurve[static_cast<std::size_t>(s * 6 + b)];
-                std::fill(row.begin() + curveElement(kFirstCurveColumn),
-                          row.begin() + curveElement(kLastCurveColumn) + 1, 0.0);
-            }
+            if (box && box->isChecked())
+                FlattenCurve(m_curves.BandCurve[static_cast<std::size_t>(s * 6 + b)]);
         }
     }
 
