@@ -28,6 +28,7 @@
 #include "scheduler.h"
 #include "spin_buttons.h"
 #include "tform4.h"
+#include "window_operations.h"
 #include "window_protocol_view.h"
 
 namespace ampdesk {

@@ -146,12 +146,4 @@ void WindowProtocolView::UnlockPanels() {
     m_form.UnlockPanels();
 }
 
-void WindowOperations::disconnectAsButton3() {}
-
-void WindowOperations::saveCollectedLines(SaveKind) {}
-
-void WindowOperations::saveSingleLineOnConfirm(const std::string&) {}
-
-void WindowOperations::runInitialDataCopy() {}
-
 }  // namespace ampdesk
