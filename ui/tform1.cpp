@@ -72,8 +72,6 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
          {RzGroupBox5, RzGroupBox6, RzGroupBox7, RzGroupBox2, RzGroupBox1, RzGroupBox16})
         designHidden->hide();
     if (RzGroupBox13) RzGroupBox13->hide();
-    // Edition B's EQ frame is up only while an EQ panel is open.
-    if (edition == Edition::B) RzGroupBox8->hide();
     setStatusText(texts::kStatusStart.in(edition));
 
     // The protocol with the device state at its start values, and the graph
@@ -112,14 +110,11 @@ void TForm1::PumpWait(int ms) {
 }
 
 void TForm1::hideEditingGroupsAtStart() {
-    if (m_edition == Edition::A) {
-        RzGroupBox8->hide();
-        RzGroupBox12->hide();
-    } else {
-        GroupBox1->hide();
-    }
-    // Edition A's strip exists but is never shown.
-    if (m_edition == Edition::A) GroupBox1->hide();
+    // The strip (never shown in edition A) and the EQ frame (in edition B
+    // shown only while an EQ panel is open) come up later.
+    GroupBox1->hide();
+    RzGroupBox8->hide();
+    if (m_edition == Edition::A) RzGroupBox12->hide();
     GroupBox2->hide();
     GroupBox3->hide();
     N112->menuAction()->setVisible(false);
