@@ -227,7 +227,6 @@ void EqGraph::Image5MouseMove(int x, int y) {
     // Each axis follows the pointer only inside its limits.
     if (x >= kDragLeft && x <= kDragRight) marker.x = x;
     if (y >= kDragTop && y <= kDragBottom) marker.y = y;
-    ClearPlot();
 
     EqBand& band = m_form.state().band(CurrentBand);
     band.FreqIndex = std::min(XToFreqIndex(marker.x), kFreqIndexMax);
@@ -240,6 +239,7 @@ void EqGraph::Image5MouseMove(int x, int y) {
     row.gain->setText(
         QString::fromStdString(FormatTableValue(EqGainTable[static_cast<std::size_t>(gain)])));
 
+    // Clears the plot and draws it afresh with the handle on its snapped values.
     RecomputeBand(band.BandType);
     m_form.engine().MarkBand(CurrentBand);
 }
