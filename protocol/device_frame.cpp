@@ -10,9 +10,15 @@ namespace ampdesk {
 std::vector<std::uint8_t> DeviceFrame::bytes() const {
     const auto n = Payload.size();
     std::vector<std::uint8_t> out(12 + n);
-    const std::uint8_t header[kHeaderSize] = {kSync,   kSync,   kSync,
-                                              DeviceId, Kind,   Group,
-                                              Command,  Section, static_cast<std::uint8_t>(n >> 8),
+    const std::uint8_t header[kHeaderSize] = {kSync,
+                                              kSync,
+                                              kSync,
+                                              DeviceId,
+                                              Kind,
+                                              Group,
+                                              Command,
+                                              Section,
+                                              static_cast<std::uint8_t>(n >> 8),
                                               static_cast<std::uint8_t>(n & 0xFF)};
     std::copy(std::begin(header), std::end(header), out.begin());
     std::copy(Payload.begin(), Payload.end(), out.begin() + kHeaderSize);

@@ -56,13 +56,14 @@ struct DeviceFrame {
     static DeviceFrame storedGroupWrite(std::uint8_t deviceId, std::uint8_t group,
                                         std::span<const std::uint8_t> block320);
     // One 8-byte section of the parameter block: block 0x00..0x0A, section 0..8.
-    static DeviceFrame sectionWrite(std::uint8_t deviceId, std::uint8_t block,
-                                    std::uint8_t section,
+    static DeviceFrame sectionWrite(std::uint8_t deviceId, std::uint8_t block, std::uint8_t section,
                                     const std::array<std::uint8_t, 8>& payload);
 };
 
 // Places bytes in TxBytes (cleared first) and writes them.
 void sendBytes(SerialLink& link, std::span<const std::uint8_t> bytes);
-inline void sendFrame(SerialLink& link, const DeviceFrame& frame) { sendBytes(link, frame.bytes()); }
+inline void sendFrame(SerialLink& link, const DeviceFrame& frame) {
+    sendBytes(link, frame.bytes());
+}
 
 }  // namespace ampdesk

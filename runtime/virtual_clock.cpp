@@ -79,7 +79,9 @@ void VirtualClock::pumpWait(int ms) {
     m_now = std::max(m_now, limit);
 }
 
-void VirtualClock::post(std::function<void()> fn) { schedule(m_now, std::move(fn)); }
+void VirtualClock::post(std::function<void()> fn) {
+    schedule(m_now, std::move(fn));
+}
 
 void VirtualClock::advance(std::int64_t ms) {
     const std::int64_t limit = m_now + std::max<std::int64_t>(ms, 0);
@@ -110,7 +112,9 @@ VirtualClock::Key VirtualClock::schedule(std::int64_t at, std::function<void()> 
     return key;
 }
 
-void VirtualClock::cancel(const Key& key) { m_events.erase(key); }
+void VirtualClock::cancel(const Key& key) {
+    m_events.erase(key);
+}
 
 void VirtualClock::runUntil(std::int64_t limit, const std::function<bool()>& stop) {
     while (!m_events.empty()) {

@@ -26,9 +26,8 @@ struct Range {
 };
 
 constexpr Range kRanges[] = {
-    {"ttyUSB", 0, 5, 1},     {"ttyACM", 0, 1, 7},     {"ttyVA", 0, 1, 9},
-    {"ttyUSB", 6, 59, 11},   {"ttyACM", 2, 59, 65},   {"ttyVA", 2, 9, 123},
-    {"ttyS", 0, 31, 131},    {"ttyAMA", 0, 15, 163},
+    {"ttyUSB", 0, 5, 1},   {"ttyACM", 0, 1, 7},  {"ttyVA", 0, 1, 9},   {"ttyUSB", 6, 59, 11},
+    {"ttyACM", 2, 59, 65}, {"ttyVA", 2, 9, 123}, {"ttyS", 0, 31, 131}, {"ttyAMA", 0, 15, 163},
 };
 
 std::optional<int> parseIndex(std::string_view digits) {

@@ -16,7 +16,9 @@ SerialLink::SerialLink(Scheduler& scheduler, SerialBackend& backend)
     m_backend.setListener([this] { onReadable(); }, [this] { onFailure(); });
 }
 
-SerialLink::~SerialLink() { m_backend.setListener({}, {}); }
+SerialLink::~SerialLink() {
+    m_backend.setListener({}, {});
+}
 
 void SerialLink::Open() {
     // A port still open would otherwise be lost: Close no longer reaches it

@@ -10,17 +10,23 @@ namespace {
 
 QMessageBox::Icon toQt(MessageIcon icon) {
     switch (icon) {
-        case MessageIcon::Information: return QMessageBox::Information;
-        case MessageIcon::Warning: return QMessageBox::Warning;
-        case MessageIcon::Error: return QMessageBox::Critical;
-        case MessageIcon::Question: return QMessageBox::Question;
-        case MessageIcon::None: break;
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case MessageIcon::Error:
+            return QMessageBox::Critical;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
 
 QString captionOr(const std::string& caption) {
-    return caption.empty() ? QApplication::applicationDisplayName() : QString::fromStdString(caption);
+    return caption.empty() ? QApplication::applicationDisplayName()
+                           : QString::fromStdString(caption);
 }
 
 QString filterOf(const FileDialogOptions& o) {
@@ -30,8 +36,7 @@ QString filterOf(const FileDialogOptions& o) {
 
 }  // namespace
 
-void QtDialogs::showMessage(const std::string& text, const std::string& caption,
-                            MessageIcon icon) {
+void QtDialogs::showMessage(const std::string& text, const std::string& caption, MessageIcon icon) {
     QMessageBox box(toQt(icon), captionOr(caption), QString::fromStdString(text), QMessageBox::Ok,
                     m_parent);
     box.exec();
@@ -46,8 +51,8 @@ bool QtDialogs::askYesNo(const std::string& text, const std::string& caption, Me
 }
 
 std::optional<std::string> QtDialogs::getOpenFileName(const FileDialogOptions& o) {
-    QString path = QFileDialog::getOpenFileName(m_parent, QString::fromStdString(o.title), {},
-                                                filterOf(o));
+    QString path =
+        QFileDialog::getOpenFileName(m_parent, QString::fromStdString(o.title), {}, filterOf(o));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
@@ -56,8 +61,8 @@ std::optional<std::string> QtDialogs::getSaveFileName(const FileDialogOptions& o
     QFileDialog::Options flags;
     if (!o.overwritePrompt) flags |= QFileDialog::DontConfirmOverwrite;
     QString path = QFileDialog::getSaveFileName(m_parent, QString::fromStdString(o.title),
-                                                QString::fromStdString(o.defaultName),
-                                                filterOf(o), nullptr, flags);
+                                                QString::fromStdString(o.defaultName), filterOf(o),
+                                                nullptr, flags);
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }

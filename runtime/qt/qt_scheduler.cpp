@@ -1,7 +1,6 @@
 #include "qt_scheduler.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <chrono>

@@ -64,8 +64,9 @@ bool QtSerialBackend::write(const std::uint8_t* data, std::size_t size) {
     // Frames are written whole before the caller goes on, as the protocol
     // paces its writes itself.
     while (m_port.bytesToWrite() > 0) {
-        if (!m_port.waitForBytesWritten(2000)) return m_port.error() == QSerialPort::NoError ||
-                                                     m_port.error() == QSerialPort::TimeoutError;
+        if (!m_port.waitForBytesWritten(2000))
+            return m_port.error() == QSerialPort::NoError ||
+                   m_port.error() == QSerialPort::TimeoutError;
     }
     return true;
 }

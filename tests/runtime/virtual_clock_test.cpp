@@ -129,8 +129,8 @@ TEST_F(VirtualClockTest, TimersFireInTimeOrderAndTiesInSchedulingOrder) {
     b->start();
     c->start();
     clock.advance(60);
-    EXPECT_EQ(log, (std::vector<std::string>{"b@20", "a@30", "c@30", "b@40", "a@60", "c@60",
-                                             "b@60"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"b@20", "a@30", "c@30", "b@40", "a@60", "c@60", "b@60"}));
 }
 
 TEST_F(VirtualClockTest, DestroyingARunningTimerCancelsIt) {

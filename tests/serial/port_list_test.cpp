@@ -19,13 +19,12 @@ TEST(PortNumbers, DeviceNamesMapToFixedNumbers) {
         int number;
     };
     const Case cases[] = {
-        {"ttyUSB0", 1},   {"ttyUSB5", 6},    {"ttyACM0", 7},   {"ttyACM1", 8},
-        {"ttyVA0", 9},    {"ttyVA1", 10},    {"ttyUSB6", 11},  {"ttyUSB59", 64},
-        {"ttyACM2", 65},  {"ttyACM59", 122}, {"ttyVA2", 123},  {"ttyVA9", 130},
-        {"ttyS0", 131},   {"ttyS31", 162},   {"ttyAMA0", 163}, {"ttyAMA15", 178},
-        {"ttyUSB60", 0},  {"ttyS32", 0},     {"tty0", 0},      {"console", 0},
-        {"ttyUSB", 0},    {"ttyUSB01", 0},   {"ttyUSBx", 0},   {"ttyprintk", 0},
-        {"ttyVA10", 0},   {"pts", 0},
+        {"ttyUSB0", 1},    {"ttyUSB5", 6},  {"ttyACM0", 7},   {"ttyACM1", 8},   {"ttyVA0", 9},
+        {"ttyVA1", 10},    {"ttyUSB6", 11}, {"ttyUSB59", 64}, {"ttyACM2", 65},  {"ttyACM59", 122},
+        {"ttyVA2", 123},   {"ttyVA9", 130}, {"ttyS0", 131},   {"ttyS31", 162},  {"ttyAMA0", 163},
+        {"ttyAMA15", 178}, {"ttyUSB60", 0}, {"ttyS32", 0},    {"tty0", 0},      {"console", 0},
+        {"ttyUSB", 0},     {"ttyUSB01", 0}, {"ttyUSBx", 0},   {"ttyprintk", 0}, {"ttyVA10", 0},
+        {"pts", 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(PortList::portNumberForDevice(c.device), c.number) << c.device;
