@@ -99,7 +99,12 @@ TForm1::TForm1(Edition edition, WindowServices services, QWidget* parent)
     Timer124->start();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1() {
+    // A field being edited loses the focus when the window goes. Let that
+    // happen now, while the engine and the graph its handler uses are still
+    // there; the base class would do it after they are gone.
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
+}
 
 DeviceState& TForm1::state() const {
     return m_engine->state();
