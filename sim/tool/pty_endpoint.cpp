@@ -162,7 +162,7 @@ PtyEndpoint::ClientEvents PtyEndpoint::readClientEvents(
             }
             if ((e->mask & IN_CLOSE) && m_clients > 0) {
                 ++ev.closed;
-                if (--m_clients == 0 && lastClientLeft) lastClientLeft();
+                --m_clients;
             }
             if (e->mask & IN_Q_OVERFLOW) {
                 // Lost count: assume someone is there rather than drop answers.
@@ -171,11 +171,17 @@ PtyEndpoint::ClientEvents PtyEndpoint::readClientEvents(
             p += sizeof(inotify_event) + e->len;
         }
     }
+    // Judged on the whole batch: a close followed by the next client's open
+    // is a hand-over, not a port left alone, and must not cost the new
+    // client anything.
+    if (ev.closed > 0 && m_clients == 0 && lastClientLeft) lastClientLeft();
     return ev;
 }
 
 void PtyEndpoint::clientGone() {
-    ::tcflush(m_ownSlave, TCIOFLUSH);
+    // Only answers the departed client left unread; requests still on their
+    // way in belong to whoever writes next.
+    ::tcflush(m_ownSlave, TCIFLUSH);
     ::ioctl(m_ownSlave, TIOCNXCL);
 }
 
